@@ -1,0 +1,111 @@
+#include "app/selftest.h"
+
+#include <cstdio>
+
+#include "engine/wide_text.h"
+#include "formula/formula.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr std::int32_t kDetail = 8192;
+constexpr std::int32_t kVerdict = 512;
+constexpr std::int32_t kResultCopy = 8192;
+constexpr std::int32_t kValueText = 128;
+constexpr std::int32_t kOutLine = 512;
+constexpr std::int32_t kLevelLine = 256;
+constexpr std::int32_t kErrorsLine = 128;
+constexpr std::int32_t kReport = 16384;
+constexpr std::int32_t kMaxDetailKept = 8000;
+// Sized for the longest report the buffer can hold, so a report is never left unwritten.
+constexpr std::int32_t kReportUtf8 = (kReport - 1) * kUtf8BytesPerUnit;
+
+void append_unit(wchar_t* report, std::int32_t& length, wchar_t unit) {
+    if (length >= kReport - 1) return;
+    report[length++] = unit;
+    report[length] = L'\0';
+}
+
+// Each output is evaluated by itself, with every output value 0.0; returns the failures.
+std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, wchar_t* report) {
+    if (tool.report_kind != 0) {
+        text_append(report, kReport, L"OUT|报告文本|见 DETAIL|\r\n");
+        return 0;
+    }
+    std::int32_t errors = 0;
+    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+        const OutputSpec& output = tool.outputs[i];
+        double output_values[kMaxValues] = {};
+        int error = 0;
+        double value = formula_eval(tool, output.formula, input_values, output_values, &error);
+        if (error == 1) ++errors;
+        wchar_t value_text[kValueText];
+        wchar_t line[kOutLine];
+        format_value(output.format, value, value_text, kValueText);
+        text_format(line, kOutLine, L"OUT|%ls|%ls|%ls\r\n", output.label, value_text,
+                    output.unit != nullptr ? output.unit : L"");
+        text_append(report, kReport, line);
+    }
+    return errors;
+}
+
+// The detail text on one line: CRs are dropped, each LF becomes a space, at most 8000 kept.
+void append_flat_detail(const wchar_t* detail, wchar_t* report) {
+    std::int32_t length = text_length(report);
+    std::int32_t kept = 0;
+    for (const wchar_t* p = detail; *p != L'\0' && kept < kMaxDetailKept; ++p) {
+        if (*p == L'\r') continue;
+        append_unit(report, length, *p == L'\n' ? L' ' : *p);
+        ++kept;
+    }
+}
+
+}  // namespace
+
+bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
+    static_assert(kReportUtf8 < 200000, "the UTF-8 area lives on the stack");
+    char bytes[kReportUtf8];
+    std::int32_t length = text_length(text);
+    std::int32_t size =
+        length < kReport ? platform().utf8_from_wide(text, length, bytes, kReportUtf8) : -1;
+    std::FILE* file = platform().open_file(path, "wb");
+    if (file == nullptr) return false;
+    bool written = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size), file) ==
+                                    static_cast<std::size_t>(size);
+    return std::fclose(file) == 0 && written;
+}
+
+int selftest_run_tool(const ToolSpec& tool, const wchar_t* path) {
+    double input_values[kMaxValues] = {};
+    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+        input_values[i] = tool.inputs[i].default_value;
+    }
+    wchar_t detail[kDetail];
+    wchar_t verdict[kVerdict];
+    wchar_t result_copy[kResultCopy];
+    VerdictLevel level = 0;
+    tool_compute(tool, input_values, detail, kDetail, verdict, kVerdict, &level, result_copy,
+                 kResultCopy);
+
+    wchar_t report[kReport];
+    wchar_t level_line[kLevelLine];
+    wchar_t errors_line[kErrorsLine];
+    text_format(report, kReport, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
+    text_format(level_line, kLevelLine, L"LEVEL|%d\r\n", level);
+    text_append(report, kReport, level_line);
+    std::int32_t errors = append_out_lines(tool, input_values, report);
+    text_append(report, kReport, L"VERDICT|");
+    text_append(report, kReport, verdict);
+    text_append(report, kReport, L"\r\nDETAIL|");
+    append_flat_detail(detail, report);
+    text_append(report, kReport, L"\r\n");
+    text_format(errors_line, kErrorsLine, L"ERRORS|%d\r\n", errors);
+    text_append(report, kReport, errors_line);
+
+    if (!write_utf8_file(path, report)) return kSelftestNotWritten;
+    return errors > 0 ? kSelftestOutputFailed : kSelftestPassed;
+}
+
+int selftest_run(const wchar_t* path) {
+    return selftest_run_tool(*builtin_tool(), path);
+}

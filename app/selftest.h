@@ -1,0 +1,25 @@
+// The self-test: runs a tool once on its default inputs and writes a line-oriented UTF-8 report.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_spec.h"
+
+// Exit codes of the self-test.
+constexpr int kSelftestPassed = 0;
+constexpr int kSelftestOutputFailed = 2;
+constexpr int kSelftestNotWritten = 3;
+
+// The report path holds at most this many units with its terminator.
+constexpr std::int32_t kSelftestPathCapacity = 520;
+
+int selftest_run(const wchar_t* path);                             // the built-in tool
+int selftest_run_tool(const ToolSpec& tool, const wchar_t* path);  // any descriptor
+
+// True when "--selftest" occurs in the command line; path then receives the report path.
+bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
+                                     std::int32_t capacity);
+
+// Writes the text as UTF-8 without a byte-order mark; false when the file could not be created
+// or written whole.
+bool write_utf8_file(const wchar_t* path, const wchar_t* text);

@@ -1,0 +1,42 @@
+// The one tool built into the program: total cholesterol, mmol/L to mg/dL.
+#include "engine/tool_spec.h"
+
+namespace {
+
+constexpr InputSpec kInputs[] = {
+    {"chol", L"总胆固醇", L"mmol/L", 4.5},
+};
+
+constexpr OutputSpec kOutputs[] = {
+    {"mgdl", L"总胆固醇", L"mg/dL", "chol*38.67", "f0"},
+    {"mmol", L"总胆固醇", L"mmol/L", "chol", "f2"},
+};
+
+// The first rule that holds wins, so the thresholds are listed from the highest down.
+constexpr VerdictRule kRules[] = {
+    {"chol>=6.2", 2, L"胆固醇明显升高，评估心血管风险"},
+    {"chol>=5.2", 1, L"边缘升高，建议生活方式干预"},
+    {"", 0, L"胆固醇在合适范围"},
+};
+
+constexpr ToolSpec kBuiltinTool = {
+    78,
+    L"Sorvane",
+    L"mg/dL 与 mmol/L 互换",
+    L"检验换算",
+    L"胆固醇 1mmol/L=38.67mg/dL",
+    L"血脂报告单位不同，录入电子病历前先换算。",
+    1,
+    kInputs,
+    2,
+    kOutputs,
+    3,
+    kRules,
+    0,
+};
+
+}  // namespace
+
+const ToolSpec* builtin_tool() {
+    return &kBuiltinTool;
+}

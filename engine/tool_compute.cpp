@@ -1,0 +1,94 @@
+// One calculation: outputs by formula, one detail line each, then the first verdict rule that
+// holds. A descriptor with a report kind hands the whole job to its report generator.
+#include "engine/tool_spec.h"
+#include "engine/wide_text.h"
+#include "formula/formula.h"
+
+namespace {
+
+constexpr std::int32_t kValueText = 128;
+constexpr std::int32_t kDetailLine = 256;
+constexpr const wchar_t* kFailedNotice = L"（部分结果无法计算，请检查输入是否合理）\r\n";
+constexpr const wchar_t* kDefaultVerdict = L"请核对输入参数后重新计算";
+
+// Value i is stored only after formula i ran, so a formula reads the outputs before it and 0.0
+// for itself and every later one.
+bool evaluate_outputs(const ToolSpec& tool, const double* input_values, double* output_values) {
+    bool some_failed = false;
+    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+        int error = 0;
+        output_values[i] =
+            formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);
+        if (error != 0) some_failed = true;
+    }
+    return some_failed;
+}
+
+void append_detail_lines(const ToolSpec& tool, const double* output_values, wchar_t* detail,
+                         std::int32_t detail_capacity) {
+    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+        const OutputSpec& output = tool.outputs[i];
+        wchar_t value_text[kValueText];
+        wchar_t line[kDetailLine];
+        format_value(output.format, output_values[i], value_text, kValueText);
+        if (output.unit != nullptr && output.unit[0] != L'\0') {
+            text_format(line, kDetailLine, L"%ls：%ls %ls\r\n", output.label, value_text,
+                        output.unit);
+        } else {
+            text_format(line, kDetailLine, L"%ls：%ls\r\n", output.label, value_text);
+        }
+        text_append(detail, detail_capacity, line);
+    }
+}
+
+// A condition holds when it evaluates cleanly to anything but zero; a failing one never holds.
+bool rule_fires(const ToolSpec& tool, const VerdictRule& rule, const double* input_values,
+                const double* output_values) {
+    if (rule.condition[0] == '\0') return true;
+    int error = 0;
+    double value = formula_eval(tool, rule.condition, input_values, output_values, &error);
+    return error == 0 && value != 0.0;
+}
+
+void choose_verdict(const ToolSpec& tool, const double* input_values, const double* output_values,
+                    wchar_t* verdict, std::int32_t verdict_capacity, VerdictLevel* level) {
+    for (std::int32_t k = 0; k < tool.rule_count; ++k) {
+        const VerdictRule& rule = tool.rules[k];
+        if (rule_fires(tool, rule, input_values, output_values)) {
+            text_copy(verdict, verdict_capacity, rule.message);
+            *level = rule.level;
+            break;
+        }
+    }
+    if (verdict_capacity > 0 && verdict[0] == L'\0') {
+        text_copy(verdict, verdict_capacity, kDefaultVerdict);
+    }
+}
+
+void clear(wchar_t* text, std::int32_t capacity) {
+    if (capacity > 0) text[0] = L'\0';
+}
+
+}  // namespace
+
+VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wchar_t* detail,
+                          std::int32_t detail_capacity, wchar_t* verdict,
+                          std::int32_t verdict_capacity, VerdictLevel* level, wchar_t* result_copy,
+                          std::int32_t result_copy_capacity) {
+    clear(result_copy, result_copy_capacity);
+    clear(verdict, verdict_capacity);
+    clear(detail, detail_capacity);
+    *level = 0;
+    if (tool.report_kind != 0) {
+        *level = report_generate(tool.report_kind, tool, input_values, detail, detail_capacity,
+                                 verdict, verdict_capacity);
+    } else {
+        double output_values[kMaxValues] = {};
+        bool some_failed = evaluate_outputs(tool, input_values, output_values);
+        append_detail_lines(tool, output_values, detail, detail_capacity);
+        if (some_failed) text_append(detail, detail_capacity, kFailedNotice);
+        choose_verdict(tool, input_values, output_values, verdict, verdict_capacity, level);
+    }
+    text_copy(result_copy, result_copy_capacity, detail_capacity > 0 ? detail : L"");
+    return *level;
+}

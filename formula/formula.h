@@ -1,0 +1,14 @@
+// The formula language of tool outputs and verdict conditions.
+#pragma once
+
+#include "engine/tool_spec.h"
+
+// Evaluates one formula; *error is always written: 0 with a finite result, 1 when the formula
+// failed. A null or empty text fails with 0.0. Names read the input or output value of the same
+// index; inputs are searched before outputs.
+double formula_eval(const ToolSpec& tool, const char* text, const double* input_values,
+                    const double* output_values, int* error);
+
+// Deeper nesting of parentheses, arguments, branches, prefix signs or exponents fails the
+// formula, so that no text can exhaust the stack.
+constexpr int kFormulaMaxDepth = 100;

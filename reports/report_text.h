@@ -1,0 +1,31 @@
+// Text and input operations shared by the report generators.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_spec.h"
+#include "engine/wide_text.h"
+
+// The scratch line of report_appendf holds this many units with its terminator.
+constexpr std::int32_t kReportLine = 512;
+
+// Appends the text without a line break, while the report is below capacity - 1.
+void report_append(wchar_t* report, std::int32_t capacity, const wchar_t* text);
+
+// Appends one line and CR LF (the CR alone when only one more unit fits). A line written without
+// arguments is plain text, percent signs included; with arguments it is a printf-style format.
+template <class... Args>
+void report_appendf(wchar_t* report, std::int32_t capacity, const wchar_t* format,
+                    const Args&... args) {
+    wchar_t line[kReportLine];
+    text_format(line, kReportLine, format, args...);
+    report_append(report, capacity, line);
+    report_append(report, capacity, L"\r\n");
+}
+
+// The value of the first input named name; 0.0 when there is none.
+double report_input(const ToolSpec& tool, const double* values, const char* name);
+
+// Truncation toward zero; NaN and values outside the 32-bit range give -2147483648, so they
+// always fall below any range a generator clamps to.
+std::int32_t truncate_int(double value);

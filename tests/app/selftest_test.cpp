@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/selftest.h"
+#include "platform/platform.h"
+#include "support/test_tools.h"
+
+namespace {
+
+const char kReportPath[] = "selftest_test_report.txt";
+
+struct SelftestRun {
+    int exit_code;
+    std::string bytes;
+};
+
+SelftestRun run_tool(const ToolSpec& tool) {
+    std::remove(kReportPath);
+    int exit_code = selftest_run_tool(tool, widen(kReportPath).c_str());
+    return {exit_code, read_file_bytes(kReportPath)};
+}
+
+TEST(Selftest, BuiltinToolReport) {
+    std::remove(kReportPath);
+    EXPECT_EQ(selftest_run(widen(kReportPath).c_str()), kSelftestPassed);
+    EXPECT_EQ(read_file_bytes(kReportPath),
+              "TOOL|78|Sorvane|检验换算\r\n"
+              "LEVEL|0\r\n"
+              "OUT|总胆固醇|174|mg/dL\r\n"
+              "OUT|总胆固醇|4.50|mmol/L\r\n"
+              "VERDICT|胆固醇在合适范围\r\n"
+              "DETAIL|总胆固醇：174 mg/dL 总胆固醇：4.50 mmol/L \r\n"
+              "ERRORS|0\r\n");
+}
+
+const InputSpec kInputs[] = {{"a", L"甲", L"", 3.0}, {"b", L"乙", L"", 4.0}};
+
+// The self-test evaluates each output alone: a formula naming another output reads 0.0 there,
+// while the engine's detail line shows the value computed in order.
+TEST(Selftest, OutputsEvaluatedAloneAndFailuresCounted) {
+    const OutputSpec outputs[] = {
+        {"sum", L"和", nullptr, "a + b", "f0"},
+        {"twice", L"倍", L"", "sum * 2", "f0"},
+        {"bad", L"坏", L"u", "a / 0", "f1"},
+        {"huge", L"大", L"u", "exp(1000)", "f1"},
+    };
+    const VerdictRule rules[] = {{"twice == 14", 1, L"顺序计算"}};
+    ToolSpec tool = make_tool(kInputs, 2, outputs, 4, rules, 1);
+    SelftestRun run = run_tool(tool);
+    EXPECT_EQ(run.exit_code, kSelftestOutputFailed);
+    EXPECT_EQ(run.bytes,
+              "TOOL|900|测试工具|测试\r\n"
+              "LEVEL|1\r\n"
+              "OUT|和|7|\r\n"
+              "OUT|倍|0|\r\n"
+              "OUT|坏|0.0|u\r\n"
+              "OUT|大|--|u\r\n"
+              "VERDICT|顺序计算\r\n"
+              "DETAIL|和：7 倍：14 坏：0.0 u 大：-- u （部分结果无法计算，请检查输入是否合理） \r\n"
+              "ERRORS|2\r\n");
+}
+
+TEST(Selftest, ReportKindHasOneFixedOutLine) {
+    const OutputSpec outputs[] = {{"bad", L"坏", L"", "nosuch", "f1"}};
+    ToolSpec tool = make_tool(kInputs, 2, outputs, 1, nullptr, 0, 99);
+    SelftestRun run = run_tool(tool);
+    EXPECT_EQ(run.exit_code, kSelftestPassed);
+    EXPECT_EQ(run.bytes,
+              "TOOL|900|测试工具|测试\r\n"
+              "LEVEL|0\r\n"
+              "OUT|报告文本|见 DETAIL|\r\n"
+              "VERDICT|暂无报告内容\r\n"
+              "DETAIL|（该工具暂无自定义报告）\r\n"
+              "ERRORS|0\r\n");
+}
+
+// A report longer than its buffer is cut, never left as an empty file.
+TEST(Selftest, LongReportIsWrittenWhole) {
+    std::wstring title(20000, L'题');
+    ToolSpec tool = make_tool(kInputs, 2, nullptr, 0);
+    tool.title = title.c_str();
+    SelftestRun run = run_tool(tool);
+    EXPECT_EQ(run.exit_code, kSelftestPassed);
+    std::string expected = "TOOL|900|";
+    for (int i = 0; i < 16383 - 9; ++i)
+        expected += "题";
+    EXPECT_EQ(run.bytes, expected);
+}
+
+TEST(Selftest, UnwritablePathExitsThree) {
+    EXPECT_EQ(selftest_run(widen("no_such_folder/x/selftest.txt").c_str()), kSelftestNotWritten);
+}
+
+std::FILE* open_read_only(const wchar_t*, const char*) {
+    std::FILE* file = std::fopen(kReportPath, "w");
+    if (file != nullptr) std::fclose(file);
+    return std::fopen(kReportPath, "rb");
+}
+
+TEST(Selftest, FailedWriteExitsThree) {
+    PlatformOps failing = platform();
+    failing.open_file = open_read_only;
+    PlatformOps previous = platform_replace(failing);
+    int exit_code = selftest_run(widen(kReportPath).c_str());
+    platform_replace(previous);
+    EXPECT_EQ(exit_code, kSelftestNotWritten);
+}
+
+}  // namespace

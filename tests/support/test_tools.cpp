@@ -1,0 +1,22 @@
+#include "support/test_tools.h"
+
+#include <fstream>
+#include <sstream>
+
+std::string read_file_bytes(const char* path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::wstring widen(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+ToolSpec make_tool(const InputSpec* inputs, std::int32_t input_count, const OutputSpec* outputs,
+                   std::int32_t output_count, const VerdictRule* rules, std::int32_t rule_count,
+                   ReportKind report_kind) {
+    return {900,    L"测试工具",  L"副标题", L"测试",    L"依据", L"提示",    input_count,
+            inputs, output_count, outputs,   rule_count, rules,   report_kind};
+}

@@ -1,0 +1,17 @@
+// Descriptors and helpers shared by the tests.
+#pragma once
+
+#include <string>
+
+#include "engine/tool_spec.h"
+
+// Reads a whole file as bytes; empty when it cannot be read.
+std::string read_file_bytes(const char* path);
+
+// A narrow path as the wide text the core takes.
+std::wstring widen(const std::string& text);
+
+// A descriptor with the given inputs and outputs and no rules, for formula tests.
+ToolSpec make_tool(const InputSpec* inputs, std::int32_t input_count, const OutputSpec* outputs,
+                   std::int32_t output_count, const VerdictRule* rules = nullptr,
+                   std::int32_t rule_count = 0, ReportKind report_kind = 0);
