@@ -30,7 +30,9 @@ DayNumber days_from_civil(std::int32_t year, std::int32_t month, std::int32_t da
 std::int32_t civil_from_days(DayNumber day, wchar_t* out, std::int32_t capacity) {
     // Split before shifting the epoch, so that no day number overflows on the way.
     std::int64_t era = floor_div(day, kDaysPerEra);
-    std::int64_t shifted = day - era * kDaysPerEra + kEpochShift;
+    std::int64_t remainder = day % kDaysPerEra;
+    if (remainder < 0) remainder += kDaysPerEra;
+    std::int64_t shifted = remainder + kEpochShift;
     era += shifted / kDaysPerEra;
     std::int64_t doe = shifted % kDaysPerEra;
     std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;

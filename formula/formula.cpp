@@ -95,12 +95,38 @@ bool is_hex_digit(char c) {
     return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
+// Plain decimals such as "38.67" are read exactly without the general conversion: a whole
+// number below 2^53 divided by a power of ten up to 10^22 is one correctly rounded division,
+// the same double strtod gives. Returns false for any other text.
+bool read_plain_decimal(FormulaState& s, double& value) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kMaxDigits = 15;
+    const char* p = s.position;
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int fraction_digits = 0;
+    for (; is_digit(*p); ++p, ++digits)
+        mantissa = mantissa * 10 + (*p - '0');
+    if (*p == '.') {
+        for (++p; is_digit(*p); ++p, ++digits, ++fraction_digits) {
+            mantissa = mantissa * 10 + (*p - '0');
+        }
+    }
+    if (digits == 0 || digits > kMaxDigits || is_letter(*p) || *p == '.') return false;
+    value = static_cast<double>(mantissa) / kPowersOfTen[fraction_digits];
+    s.position = p;
+    return true;
+}
+
 // Reads the text strtod accepts here (decimal, or hexadecimal after "0x"), with exact rounding
 // on every platform. Out of range, the value is strtod's: an infinity or an underflow.
 double read_number(FormulaState& s) {
+    double value = 0.0;
+    if (read_plain_decimal(s, value)) return value;
     const char* first = s.position;
     const char* last = number_text_end(first);
-    double value = 0.0;
     std::from_chars_result result;
     bool hex = first[0] == '0' && (first[1] == 'x' || first[1] == 'X') &&
                (is_hex_digit(first[2]) || (first[2] == '.' && is_hex_digit(first[3])));

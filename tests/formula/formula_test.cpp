@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "support/test_tools.h"
 
@@ -252,6 +255,42 @@ TEST(Formula, NestingIsBounded) {
         EXPECT_EQ(error, 1);
         formula_eval(tool, nested(200000).c_str(), kInputValues, kOutputValues, &error);
         EXPECT_EQ(error, 1);
+    }
+}
+
+// Numbers read exactly as the C conversion reads them, on the quick path and off it.
+TEST(Formula, NumbersMatchTheStandardConversion) {
+    ToolSpec tool = make_tool(kInputs, 6, kOutputs, 2);
+    std::vector<std::string> texts = {"38.67",
+                                      "0.1",
+                                      "2.675",
+                                      "123456789012345",
+                                      "1234567890123456",
+                                      "0.30000000000000004",
+                                      "9007199254740993",
+                                      "0.000000000000001",
+                                      "4.35",
+                                      "1.5e-5",
+                                      "7e22",
+                                      "0.5"};
+    std::uint64_t seed = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        std::string text;
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        int digits = 1 + static_cast<int>((seed >> 33) % 17);
+        int point = static_cast<int>((seed >> 40) % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) text += '.';
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            text += static_cast<char>('0' + (seed >> 50) % 10);
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        int error = -1;
+        double value = formula_eval(tool, text.c_str(), kInputValues, kOutputValues, &error);
+        EXPECT_EQ(error, 0) << text;
+        EXPECT_EQ(value, std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 

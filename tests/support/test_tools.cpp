@@ -3,6 +3,15 @@
 #include <fstream>
 #include <sstream>
 
+const char kBuiltinReport[] =
+    "TOOL|78|Sorvane|检验换算\r\n"
+    "LEVEL|0\r\n"
+    "OUT|总胆固醇|174|mg/dL\r\n"
+    "OUT|总胆固醇|4.50|mmol/L\r\n"
+    "VERDICT|胆固醇在合适范围\r\n"
+    "DETAIL|总胆固醇：174 mg/dL 总胆固醇：4.50 mmol/L \r\n"
+    "ERRORS|0\r\n";
+
 std::string read_file_bytes(const char* path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

@@ -5,6 +5,9 @@
 
 #include "engine/tool_spec.h"
 
+// The self-test report of the built-in tool, byte for byte.
+extern const char kBuiltinReport[];
+
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string read_file_bytes(const char* path);
 

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Every test: formatting, the native suite, the same suite under sanitizers, the Windows build
+# and its tests under Wine (the real .exe among them), and a bounded run of each fuzzer.
+# FUZZ_SECONDS sets each fuzzer's time (default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/build.sh
+
+echo "== clang-format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== native"
+ctest --preset native
+echo "== asan"
+ctest --preset asan
+
+echo "== windows (Wine)"
+source scripts/wine_env.sh
+wine_start
+trap wine_stop EXIT
+ctest --preset windows
+wine_stop
+trap - EXIT
+
+echo "== fuzz"
+for fuzzer in build/fuzz/bin/*_fuzz; do
+  name="$(basename "$fuzzer" _fuzz)"
+  work="$(mktemp -d)"
+  mkdir "$work/corpus"
+  cp fuzz/corpus/"$name"/* "$work/corpus"/
+  # libFuzzer exits non-zero on a crash or a sanitizer report.
+  if ! (cd "$work" && "$OLDPWD/$fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" \
+        -print_final_stats=1 corpus >log 2>&1); then
+    tail -n 60 "$work/log"
+    echo "fuzzer $name failed; the input is in $work"
+    exit 1
+  fi
+  grep -E '^Done|number_of_executed_units' "$work/log"
+  rm -rf "$work"
+done
+echo "all tests passed"

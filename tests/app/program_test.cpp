@@ -1,0 +1,77 @@
+// Runs the real sorvane.exe from a command line, in a working folder of its own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/selftest.h"
+#include "support/test_tools.h"
+
+namespace {
+
+std::wstring program_path() {
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring self(path, length);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"sorvane.exe";
+}
+
+// A folder below the current one, without the report a case expects there.
+std::string case_folder(const std::string& name, const char* report) {
+    std::string folder = "program_test_" + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (report != nullptr) DeleteFileA((folder + "\\" + report).c_str());
+    return folder;
+}
+
+// Starts the program with the arguments and returns its exit code, or -1 when it did not run.
+int run_program(const std::wstring& arguments, const std::string& folder) {
+    std::wstring command = L"\"" + program_path() + L"\" " + arguments;
+    std::wstring directory = widen(folder);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &process)) {
+        return -1;
+    }
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD exit_code = 0;
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(exit_code);
+}
+
+struct Case {
+    const char* name;
+    const wchar_t* arguments;
+    const char* report;  // relative to the working folder
+};
+
+TEST(Program, SelftestWritesTheReport) {
+    const Case cases[] = {
+        {"named", L"--selftest report.txt", "report.txt"},
+        {"alone", L"--selftest", "selftest.txt"},
+        {"spaces", L"--selftest   ", "selftest.txt"},
+        {"empty_quotes", L"--selftest \"\"", "selftest.txt"},
+        {"quoted_space", L"--selftest \"with space.txt\" ignored", "with space.txt"},
+        {"unquoted_space", L"--selftest with space.txt", "with"},
+        {"joined", L"--selftestjoined.txt", "joined.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string folder = case_folder(c.name, c.report);
+        EXPECT_EQ(run_program(c.arguments, folder), kSelftestPassed);
+        EXPECT_EQ(read_file_bytes((folder + "\\" + c.report).c_str()), kBuiltinReport);
+    }
+}
+
+TEST(Program, UnwritableReportExitsThree) {
+    std::string folder = case_folder("unwritable", nullptr);
+    EXPECT_EQ(run_program(L"--selftest no_such_folder\\x\\report.txt", folder),
+              kSelftestNotWritten);
+}
+
+}  // namespace
