@@ -20,12 +20,6 @@ constexpr std::int32_t kMaxDetailKept = 8000;
 // Sized for the longest report the buffer can hold, so a report is never left unwritten.
 constexpr std::int32_t kReportUtf8 = (kReport - 1) * kUtf8BytesPerUnit;
 
-void append_unit(wchar_t* report, std::int32_t& length, wchar_t unit) {
-    if (length >= kReport - 1) return;
-    report[length++] = unit;
-    report[length] = L'\0';
-}
-
 // Each output is evaluated by itself, with every output value 0.0; returns the failures.
 std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, wchar_t* report) {
     if (tool.report_kind != 0) {
@@ -49,18 +43,19 @@ std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, 
     return errors;
 }
 
-// The detail text on one line: CRs are dropped, each LF becomes a space, at most 8000 kept.
-void append_flat_detail(const wchar_t* detail, wchar_t* report) {
+}  // namespace
+
+void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t capacity) {
     std::int32_t length = text_length(report);
     std::int32_t kept = 0;
     for (const wchar_t* p = detail; *p != L'\0' && kept < kMaxDetailKept; ++p) {
         if (*p == L'\r') continue;
-        append_unit(report, length, *p == L'\n' ? L' ' : *p);
+        if (length >= capacity - 1) break;
+        report[length++] = *p == L'\n' ? L' ' : *p;
+        report[length] = L'\0';
         ++kept;
     }
 }
-
-}  // namespace
 
 bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
     static_assert(kReportUtf8 < 200000, "the UTF-8 area lives on the stack");
@@ -97,7 +92,7 @@ int selftest_run_tool(const ToolSpec& tool, const wchar_t* path) {
     text_append(report, kReport, L"VERDICT|");
     text_append(report, kReport, verdict);
     text_append(report, kReport, L"\r\nDETAIL|");
-    append_flat_detail(detail, report);
+    selftest_append_detail(detail, report, kReport);
     text_append(report, kReport, L"\r\n");
     text_format(errors_line, kErrorsLine, L"ERRORS|%d\r\n", errors);
     text_append(report, kReport, errors_line);

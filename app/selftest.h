@@ -20,6 +20,10 @@ int selftest_run_tool(const ToolSpec& tool, const wchar_t* path);  // any descri
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
                                      std::int32_t capacity);
 
+// Appends the detail text to the report on one line: CRs dropped, each LF a space, at most
+// 8000 characters kept; the report stays within its capacity.
+void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t capacity);
+
 // Writes the text as UTF-8 without a byte-order mark; false when the file could not be created
 // or written whole.
 bool write_utf8_file(const wchar_t* path, const wchar_t* text);

@@ -21,3 +21,15 @@ std::int32_t truncate_int(double value) {
     if (whole < -2147483648.0 || whole > 2147483647.0) return kOutOfRange;
     return static_cast<std::int32_t>(whole);
 }
+
+std::int32_t report_count(const ToolSpec& tool, const double* values, const char* name,
+                          std::int32_t low, std::int32_t high) {
+    std::int32_t count = truncate_int(report_input(tool, values, name));
+    return count < low ? low : (count > high ? high : count);
+}
+
+VerdictLevel report_verdict(wchar_t* verdict, std::int32_t capacity, const wchar_t* text,
+                            VerdictLevel level) {
+    text_copy(verdict, capacity, text);
+    return level;
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/selftest.h"
+#include "engine/wide_text.h"
 #include "platform/platform.h"
 #include "support/test_tools.h"
 
@@ -80,6 +81,41 @@ TEST(Selftest, LongReportIsWrittenWhole) {
     for (int i = 0; i < 16383 - 9; ++i)
         expected += "题";
     EXPECT_EQ(run.bytes, expected);
+}
+
+TEST(Selftest, ReportKindDetailIsFlattened) {
+    const InputSpec inputs[] = {{"nurses", L"护士", L"人", 2}, {"days", L"天数", L"天", 2}};
+    ToolSpec tool = make_tool(inputs, 2, nullptr, 0, nullptr, 0, 1);
+    SelftestRun run = run_tool(tool);
+    EXPECT_EQ(run.exit_code, kSelftestPassed);
+    EXPECT_EQ(
+        run.bytes,
+        "TOOL|900|测试工具|测试\r\n"
+        "LEVEL|0\r\n"
+        "OUT|报告文本|见 DETAIL|\r\n"
+        "VERDICT|已生成轮转排班表，可复制到排班本或表格\r\n"
+        "DETAIL|排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。 "
+        "人员：2 人；周期：2 天  护士01：   1日D 2日R  护士02：   1日N 2日D   "
+        "提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。 \r\n"
+        "ERRORS|0\r\n");
+}
+
+TEST(Selftest, DetailKeepsAtMost8000Characters) {
+    std::wstring detail;
+    for (int i = 0; i < 1000; ++i)
+        detail += L"一二三四五六七八\r\n";
+    static wchar_t report[16384];
+    text_copy(report, 16384, L"DETAIL|");
+    selftest_append_detail(detail.c_str(), report, 16384);
+    std::wstring expected = L"DETAIL|";
+    for (int i = 0; i < 888; ++i)
+        expected += L"一二三四五六七八 ";
+    expected += L"一二三四五六七八";
+    EXPECT_EQ(std::wstring(report), expected);
+    EXPECT_EQ(expected.size(), 7u + 8000u);
+    wchar_t small[10] = L"";
+    selftest_append_detail(detail.c_str(), small, 10);
+    EXPECT_EQ(std::wstring(small), L"一二三四五六七八 ");
 }
 
 TEST(Selftest, UnwritablePathExitsThree) {
