@@ -2,16 +2,18 @@
 #include <windows.h>
 
 #include "app/selftest.h"
+#include "ui/main_window.h"
 
 namespace {
 
+// "--selftest" anywhere in the command line runs the self-test without any window.
 int program_main(HINSTANCE instance) {
-    (void)instance;
     wchar_t path[kSelftestPathCapacity];
     if (selftest_path_from_command_line(GetCommandLineW(), path, kSelftestPathCapacity)) {
         return selftest_run(path);
     }
-    return 1;
+    SetProcessDPIAware();
+    return run_main_window(instance, builtin_tool());
 }
 
 }  // namespace

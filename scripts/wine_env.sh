@@ -3,9 +3,17 @@ export WINEPREFIX="$PWD/build/windows/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The window's fonts, mapped to fonts Debian ships with Chinese glyphs.
+wine_fonts() {
+  local key='HKCU\Software\Wine\Fonts\Replacements'
+  wine reg add "$key" /v "Microsoft YaHei UI" /t REG_SZ /d "WenQuanYi Micro Hei" /f
+  wine reg add "$key" /v "Consolas" /t REG_SZ /d "WenQuanYi Micro Hei Mono" /f
+}
+
 wine_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null || true
+    wine_fonts >/dev/null 2>&1 </dev/null || true
   fi
   # Wine's background processes inherit open descriptors and would hold a test's output pipe
   # open: start the server and the services once here, with every descriptor on /dev/null.
@@ -15,4 +23,18 @@ wine_start() {
 
 wine_stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
+}
+
+# A virtual screen for the window, unless one is given.
+xvfb_start() {
+  if [ -z "${DISPLAY:-}" ]; then
+    export DISPLAY=:97
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    XVFB_PID=$!
+    sleep 1
+  fi
+}
+
+xvfb_stop() {
+  [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
 }

@@ -1,0 +1,72 @@
+#include "app/form_values.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "engine/wide_text.h"
+
+namespace {
+
+constexpr std::int32_t kNumberText = 128;
+
+bool is_space(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
+wchar_t lower(wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+}
+
+bool starts_with_word(const wchar_t* text, const wchar_t* word) {
+    for (; *word != L'\0'; ++text, ++word) {
+        if (lower(*text) != *word) return false;
+    }
+    return true;
+}
+
+bool is_number_char(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F') ||
+           c == L'.' || c == L'x' || c == L'X' || c == L'p' || c == L'P' || c == L'+' || c == L'-';
+}
+
+// The digits are read exactly (the same double on every platform); only a value out of the
+// double range is left to strtod, for its infinity or its underflow.
+double read_unsigned(const wchar_t* text) {
+    if (*text == L'+' || *text == L'-') return 0.0;
+    if (starts_with_word(text, L"inf")) return std::numeric_limits<double>::infinity();
+    if (starts_with_word(text, L"nan")) return std::numeric_limits<double>::quiet_NaN();
+    char number[kNumberText];
+    std::int32_t length = 0;
+    while (length < kNumberText - 1 && is_number_char(text[length])) {
+        number[length] = static_cast<char>(text[length]);
+        ++length;
+    }
+    number[length] = '\0';
+    bool hex = length > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X');
+    double value = 0.0;
+    std::from_chars_result result =
+        hex ? std::from_chars(number + 2, number + length, value, std::chars_format::hex)
+            : std::from_chars(number, number + length, value);
+    if (result.ec == std::errc::invalid_argument && hex) {
+        result = std::from_chars(number, number + 1, value);
+    }
+    if (result.ec == std::errc::result_out_of_range) value = std::strtod(number, nullptr);
+    return result.ec == std::errc::invalid_argument ? 0.0 : value;
+}
+
+}  // namespace
+
+double read_input_value(const wchar_t* text) {
+    while (is_space(*text))
+        ++text;
+    bool negative = *text == L'-';
+    if (*text == L'-' || *text == L'+') ++text;
+    double value = read_unsigned(text);
+    return negative ? -value : value;
+}
+
+void format_default_value(double value, wchar_t* out, std::int32_t capacity) {
+    text_format(out, capacity, L"%.6g", value);
+}

@@ -1,0 +1,15 @@
+// The texts of the input form: reading a typed value, and showing a default one.
+#pragma once
+
+#include <cstdint>
+
+constexpr std::int32_t kDefaultValueText = 64;
+
+// The value of an input box's text, as the C conversion reads it: leading white space skipped,
+// the longest number at the start taken and the rest ignored; text without a number, or of
+// spaces only, is 0. The result may be infinite or NaN ("1e999", "inf", "nan"): callers refuse
+// those.
+double read_input_value(const wchar_t* text);
+
+// "%.6g": at most six significant digits.
+void format_default_value(double value, wchar_t* out, std::int32_t capacity);

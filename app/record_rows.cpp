@@ -1,0 +1,68 @@
+#include "app/record_rows.h"
+
+#include "engine/wide_text.h"
+
+namespace {
+
+constexpr std::int32_t kPiece = 128;
+constexpr std::int32_t kResultPiece = 255;  // 254 characters and the terminator
+constexpr std::int32_t kQuotedPiece = 2 * kResultPiece + 3;
+
+bool needs_quotes(const wchar_t* field) {
+    for (const wchar_t* p = field; *p != L'\0'; ++p) {
+        if (*p == L',' || *p == L'"' || *p == L'\r' || *p == L'\n') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void record_file_name(std::int32_t tool_id, wchar_t* out, std::int32_t capacity) {
+    text_format(out, capacity, L"T%03d.csv", tool_id);
+}
+
+void append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field) {
+    if (!needs_quotes(field)) {
+        text_append(row, capacity, field);
+        return;
+    }
+    wchar_t quoted[kQuotedPiece];
+    std::int32_t length = 0;
+    quoted[length++] = L'"';
+    for (const wchar_t* p = field; *p != L'\0' && length < kQuotedPiece - 3; ++p) {
+        if (*p == L'"') quoted[length++] = L'"';
+        quoted[length++] = *p;
+    }
+    quoted[length++] = L'"';
+    quoted[length] = L'\0';
+    text_append(row, capacity, quoted);
+}
+
+void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity) {
+    text_copy(out, capacity, L"时间,工具");
+    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+        wchar_t label[kPiece];
+        text_copy(label, kPiece, tool.inputs[i].label);
+        text_append(out, capacity, L",");
+        append_csv_field(out, capacity, label);
+    }
+    text_append(out, capacity, L",结果\r\n");
+}
+
+void record_data_row(const ToolSpec& tool, const double* input_values, const wchar_t* result,
+                     const LocalTime& time, wchar_t* out, std::int32_t capacity) {
+    text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
+                time.hour, time.minute, time.second);
+    append_csv_field(out, capacity, tool.title);
+    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+        wchar_t piece[kPiece];
+        text_format(piece, kPiece, L"%ls=%g", tool.inputs[i].label, input_values[i]);
+        text_append(out, capacity, L",");
+        append_csv_field(out, capacity, piece);
+    }
+    wchar_t cut_result[kResultPiece];
+    text_copy(cut_result, kResultPiece, result);
+    text_append(out, capacity, L",");
+    append_csv_field(out, capacity, cut_result);
+    text_append(out, capacity, L"\r\n");
+}

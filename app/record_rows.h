@@ -1,0 +1,33 @@
+// The rows of a tool's record file, a CSV file that a spreadsheet opens: one header row when the
+// file is created, one row per saved result.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_spec.h"
+
+constexpr std::int32_t kRecordRowCapacity = 4096;
+constexpr std::int32_t kRecordNameCapacity = 32;
+
+struct LocalTime {
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t day;
+    std::int32_t hour;
+    std::int32_t minute;
+    std::int32_t second;
+};
+
+// "T078.csv": the letter T, the tool id in at least three digits.
+void record_file_name(std::int32_t tool_id, wchar_t* out, std::int32_t capacity);
+
+// "时间,工具,<label>...,结果" and CR LF.
+void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity);
+
+// Time, title, "<label>=<value>" per input, the result cut to 254 characters, and CR LF.
+void record_data_row(const ToolSpec& tool, const double* input_values, const wchar_t* result,
+                     const LocalTime& time, wchar_t* out, std::int32_t capacity);
+
+// Appends one field: as it stands, or in double quotes with inner quotes doubled when it holds a
+// comma, a double quote, CR or LF, so that a row stays one row in a spreadsheet.
+void append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field);

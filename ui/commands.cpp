@@ -1,0 +1,137 @@
+// The commands behind the buttons: compute, copy, clear and About. Saving is in record_file.cpp.
+#include <cmath>
+
+#include "app/form_values.h"
+#include "engine/wide_text.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr std::int32_t kInputText = 128;
+constexpr std::int32_t kDetail = 4096;
+constexpr std::int32_t kVerdict = 512;
+constexpr std::int32_t kMessage = 256;
+constexpr std::int32_t kAboutText = 1400;
+
+// Reads every input box; on a value that is not finite, says which input and returns false
+// with nothing changed, so the last completed calculation's values stay as they were.
+bool read_inputs(double* values) {
+    const ToolSpec& tool = *g_window.tool;
+    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+        wchar_t text[kInputText];
+        GetWindowTextW(g_window.input_edits[i], text, kInputText);
+        values[i] = read_input_value(text);
+        if (!std::isfinite(values[i])) {
+            wchar_t message[kMessage];
+            text_format(message, kMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
+                        tool.inputs[i].label);
+            MessageBoxW(g_window.main_window, message, L"输入有误", MB_ICONWARNING);
+            SetFocus(g_window.input_edits[i]);
+            return false;
+        }
+    }
+    return true;
+}
+
+void show_defaults() {
+    const ToolSpec& tool = *g_window.tool;
+    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+        wchar_t text[kDefaultValueText];
+        format_default_value(tool.inputs[i].default_value, text, kDefaultValueText);
+        SetWindowTextW(g_window.input_edits[i], text);
+    }
+}
+
+// The clipboard block: title, CR LF and the summary, filled before the clipboard is touched.
+HGLOBAL make_clipboard_block() {
+    const wchar_t* title = g_window.tool->title;
+    std::int32_t units = text_length(g_window.summary_text) + text_length(title) + 16;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(wchar_t));
+    if (block == nullptr) return nullptr;
+    auto* text = static_cast<wchar_t*>(GlobalLock(block));
+    if (text == nullptr) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    text_format(text, units, L"%ls\r\n%ls", title,
+                static_cast<const wchar_t*>(g_window.summary_text));
+    GlobalUnlock(block);
+    return block;
+}
+
+}  // namespace
+
+void compute_command() {
+    double values[kMaxValues] = {};
+    if (!read_inputs(values)) return;
+    const ToolSpec& tool = *g_window.tool;
+    for (std::int32_t i = 0; i < tool.input_count; ++i)
+        g_window.input_values[i] = values[i];
+    wchar_t detail[kDetail];
+    wchar_t verdict[kVerdict];
+    tool_compute(tool, g_window.input_values, detail, kDetail, verdict, kVerdict,
+                 &g_window.verdict_level, g_window.last_result, kLastResultCapacity);
+
+    g_window.summary_text[0] = L'\0';
+    SetWindowTextW(g_window.result_edit, detail);
+    SetWindowTextW(g_window.verdict_label, verdict);
+    if (tool.report_kind != 0) {
+        text_copy(g_window.summary_text, kSummaryCapacity, detail);
+    } else {
+        text_format(g_window.summary_text, kSummaryCapacity, L"%ls—— %ls",
+                    static_cast<const wchar_t*>(detail), static_cast<const wchar_t*>(verdict));
+    }
+    InvalidateRect(g_window.verdict_label, nullptr, TRUE);
+    wchar_t status[kStatusCapacity];
+    text_format(status, kStatusCapacity, L"计算完成  %ls", tool.title);
+    set_status(status);
+    SetFocus(g_window.main_window);
+}
+
+void copy_result_command() {
+    if (g_window.last_result[0] == L'\0') {
+        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果。", L"提示", MB_ICONINFORMATION);
+        return;
+    }
+    HGLOBAL block = make_clipboard_block();
+    if (block == nullptr) {
+        set_status(L"复制失败，请重试");
+        return;
+    }
+    if (!OpenClipboard(g_window.main_window)) {
+        GlobalFree(block);
+        return;
+    }
+    EmptyClipboard();
+    bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    if (!placed) {
+        GlobalFree(block);
+        set_status(L"复制失败，请重试");
+        return;
+    }
+    set_status(L"结果已复制到剪贴板");
+}
+
+void clear_command() {
+    show_defaults();
+    const ToolSpec& tool = *g_window.tool;
+    SetWindowTextW(g_window.result_edit, L"");
+    SetWindowTextW(g_window.verdict_label, kVerdictPrompt);
+    SetWindowTextW(g_window.tip_label, tool.tip != nullptr ? tool.tip : L"");
+    g_window.last_result[0] = L'\0';
+    g_window.verdict_level = 0;
+    set_status(L"已恢复默认值");
+}
+
+void about_command() {
+    const ToolSpec& tool = *g_window.tool;
+    wchar_t text[kAboutText];
+    text_format(text, kAboutText,
+                L"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
+                L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
+                L"版本 V1.0    官网：%ls",
+                tool.title, tool.category, tool.basis, kWebAddress);
+    MessageBoxW(g_window.main_window, text, L"关于本工具", MB_ICONINFORMATION);
+}

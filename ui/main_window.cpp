@@ -1,0 +1,248 @@
+// The main window's start-up, controls and message loop.
+#include "ui/main_window.h"
+
+#include "app/form_values.h"
+#include "engine/wide_text.h"
+
+MainWindowState g_window;
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"TalvoMedToolWnd";
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kClientWidth = 1020;
+constexpr int kClientHeight = 720;
+// The outer size of the window for a 1020 x 720 client area.
+constexpr int kTrackWidth = 1036;
+constexpr int kTrackHeight = 780;
+constexpr int kIconId = 1;
+
+struct FontSpec {
+    HFONT MainWindowState::*slot;
+    int height;
+    int weight;
+    const wchar_t* face;
+};
+
+constexpr FontSpec kFonts[] = {
+    {&MainWindowState::title_font, -27, FW_BOLD, L"Microsoft YaHei UI"},
+    {&MainWindowState::caption_font, -14, FW_NORMAL, L"Microsoft YaHei UI"},
+    {&MainWindowState::label_font, -14, FW_NORMAL, L"Microsoft YaHei UI"},
+    {&MainWindowState::input_font, -15, FW_NORMAL, L"Microsoft YaHei UI"},
+    {&MainWindowState::verdict_font, -21, FW_BOLD, L"Microsoft YaHei UI"},
+    {&MainWindowState::result_font, -15, FW_NORMAL, L"Consolas"},
+    {&MainWindowState::button_font, -15, FW_NORMAL, L"Microsoft YaHei UI"},
+    {&MainWindowState::small_font, -12, FW_NORMAL, L"Microsoft YaHei UI"},
+};
+
+// Input rows: label, box and unit, one row every 34 pixels from y = 150.
+constexpr int kRowTop = 150;
+constexpr int kRowStep = 34;
+
+struct ButtonSpec {
+    int id;
+    const wchar_t* caption;
+    int left;
+    int width;
+};
+
+constexpr ButtonSpec kButtons[kButtonCount] = {
+    {ID_COMPUTE, L"计算 (F5)", 20, 152},     {ID_SAVE_RECORD, L"保存记录", 184, 132},
+    {ID_COPY_RESULT, L"复制结果", 328, 132}, {ID_CLEAR, L"清空重填", 472, 132},
+    {ID_ABOUT, L"关于", 616, 110},
+};
+constexpr int kButtonTop = 668;
+constexpr int kButtonHeight = 40;
+
+struct Box {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+constexpr Box kVerdictBox = {492, 142, 492, 46};
+constexpr Box kResultBox = {492, 196, 492, 232};
+constexpr Box kTipBox = {492, 444, 492, 120};
+constexpr Box kBasisBox = {492, 576, 492, 56};
+
+void create_fonts() {
+    for (const FontSpec& font : kFonts) {
+        g_window.*font.slot =
+            CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, font.face);
+    }
+    g_window.white_brush = CreateSolidBrush(RGB(255, 255, 255));
+    g_window.background_brush = CreateSolidBrush(RGB(244, 247, 249));
+}
+
+void register_class() {
+    WNDCLASSEXW window_class = {};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = main_window_proc;
+    window_class.hInstance = g_window.instance;
+    window_class.hIcon = LoadIconW(g_window.instance, MAKEINTRESOURCEW(kIconId));
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = g_window.background_brush;
+    window_class.lpszClassName = kClassName;
+    RegisterClassExW(&window_class);
+}
+
+HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
+                  const wchar_t* text, HFONT font) {
+    HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style,
+                                   box.x, box.y, box.width, box.height, g_window.main_window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   g_window.instance, nullptr);
+    if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return control;
+}
+
+void create_input_row(std::int32_t i) {
+    const InputSpec& input = g_window.tool->inputs[i];
+    int y = kRowTop + kRowStep * i;
+    create_child(L"STATIC", 0, SS_RIGHT, {24, y + 1, 184, 22}, 0, input.label, g_window.label_font);
+    HWND edit = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, {216, y - 4, 152, 27},
+                             ID_INPUT_FIRST + i, L"", g_window.input_font);
+    g_window.input_edits[i] = edit;
+    wchar_t text[kDefaultValueText];
+    format_default_value(input.default_value, text, kDefaultValueText);
+    SetWindowTextW(edit, text);
+    if (input.unit != nullptr && input.unit[0] != L'\0') {
+        create_child(L"STATIC", 0, 0, {374, y, 78, 22}, 0, input.unit, g_window.small_font);
+    }
+}
+
+// Builds every control once, in a fixed order, when the window is created.
+void on_create(HWND window) {
+    g_window.main_window = window;
+    const ToolSpec& tool = *g_window.tool;
+    for (std::int32_t i = 0; i < tool.input_count && i < kMaxValues; ++i)
+        create_input_row(i);
+    g_window.verdict_label =
+        create_child(L"STATIC", 0, 0, kVerdictBox, 0, kVerdictPrompt, g_window.verdict_font);
+    g_window.result_edit = create_child(L"EDIT", WS_EX_CLIENTEDGE,
+                                        WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+                                        kResultBox, ID_RESULT, L"", g_window.result_font);
+    g_window.tip_label = create_child(L"STATIC", 0, 0, kTipBox, 0,
+                                      tool.tip != nullptr ? tool.tip : L"", g_window.small_font);
+    wchar_t basis[512];
+    text_format(basis, 512, L"参考依据：%ls", tool.basis != nullptr ? tool.basis : L"");
+    create_child(L"STATIC", 0, 0, kBasisBox, 0, basis, g_window.small_font);
+    for (int b = 0; b < kButtonCount; ++b) {
+        const ButtonSpec& button = kButtons[b];
+        g_window.buttons[b] = create_child(L"BUTTON", 0, BS_OWNERDRAW,
+                                           {button.left, kButtonTop, button.width, kButtonHeight},
+                                           button.id, button.caption, nullptr);
+    }
+    text_copy(g_window.status_text, kStatusCapacity, L"就绪：填写参数后按 F5 或点击“计算”");
+}
+
+void on_get_min_max_info(MINMAXINFO* info) {
+    info->ptMinTrackSize = {kTrackWidth, kTrackHeight};
+    info->ptMaxTrackSize = {kTrackWidth, kTrackHeight};
+}
+
+bool on_command(WORD id) {
+    switch (id) {
+        case ID_COMPUTE:
+            compute_command();
+            return true;
+        case ID_SAVE_RECORD:
+            save_record_command();
+            return true;
+        case ID_COPY_RESULT:
+            copy_result_command();
+            return true;
+        case ID_CLEAR:
+            clear_command();
+            return true;
+        case ID_ABOUT:
+            about_command();
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Enter and F5 in any child control compute, and are not passed on to the control.
+bool is_compute_key(const MSG& message) {
+    return message.message == WM_KEYDOWN &&
+           (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
+           IsChild(g_window.main_window, message.hwnd);
+}
+
+}  // namespace
+
+void set_status(const wchar_t* text) {
+    text_copy(g_window.status_text, kStatusCapacity, text);
+    InvalidateRect(g_window.main_window, nullptr, FALSE);
+}
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_CREATE:
+            on_create(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_PAINT:
+            paint_main_window(window);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETMINMAXINFO:
+            on_get_min_max_info(reinterpret_cast<MINMAXINFO*>(lparam));
+            return 0;
+        case WM_DRAWITEM:
+            draw_owner_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_COMMAND:
+            if (on_command(LOWORD(wparam))) return 0;
+            break;
+        case WM_CTLCOLOREDIT:
+            return reinterpret_cast<LRESULT>(edit_colors(reinterpret_cast<HDC>(wparam)));
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                static_colors(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
+    g_window.instance = instance;
+    g_window.tool = tool;
+    g_window.verdict_level = 0;
+    g_window.last_result[0] = L'\0';
+    create_fonts();
+    register_class();
+
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, kWindowStyle, FALSE);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    g_window.main_window =
+        CreateWindowExW(0, kClassName, tool->title, kWindowStyle, x < 0 ? 0 : x, y < 0 ? 0 : y,
+                        width, height, nullptr, nullptr, instance, nullptr);
+    if (g_window.main_window == nullptr) return 1;
+    ShowWindow(g_window.main_window, SW_SHOW);
+    UpdateWindow(g_window.main_window);
+    SetFocus(g_window.input_edits[0]);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (is_compute_key(message)) {
+            compute_command();
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

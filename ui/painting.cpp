@@ -1,0 +1,151 @@
+// The window's own surface: background, header, panels, footer, owner-drawn buttons, and the
+// text colours of the child controls.
+#include "engine/wide_text.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(244, 247, 249);
+constexpr COLORREF kHeaderBand = RGB(0, 108, 150);
+constexpr COLORREF kAccentStrip = RGB(0, 132, 176);
+constexpr COLORREF kTitleText = RGB(255, 255, 255);
+constexpr COLORREF kHeaderLine = RGB(214, 236, 246);
+constexpr COLORREF kWebAddressText = RGB(190, 220, 235);
+constexpr COLORREF kPanelFill = RGB(255, 255, 255);
+constexpr COLORREF kPanelOutline = RGB(218, 226, 232);
+constexpr COLORREF kPanelRule = RGB(228, 234, 238);
+constexpr COLORREF kFooterBand = RGB(236, 241, 244);
+constexpr COLORREF kQuietText = RGB(120, 132, 142);
+constexpr COLORREF kBodyText = RGB(44, 56, 66);
+
+// Verdict colours by level; any level outside the table shows the first.
+constexpr COLORREF kVerdictColors[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),
+                                       RGB(190, 30, 45)};
+constexpr VerdictLevel kVerdictLevels = sizeof(kVerdictColors) / sizeof(kVerdictColors[0]);
+
+struct ButtonColors {
+    COLORREF fill;
+    COLORREF pressed;
+    COLORREF outline;
+    COLORREF caption;
+};
+constexpr ButtonColors kComputeButton = {RGB(0, 122, 168), RGB(0, 100, 138), RGB(0, 106, 148),
+                                         RGB(255, 255, 255)};
+constexpr ButtonColors kLightButton = {RGB(255, 255, 255), RGB(226, 234, 240), RGB(206, 216, 224),
+                                       kBodyText};
+
+constexpr UINT kTextFlags = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+
+// Selects a GDI object for one scope and puts the previous one back.
+struct SelectGuard {
+    HDC dc;
+    HGDIOBJ previous;
+    SelectGuard(HDC device, HGDIOBJ object) : dc(device), previous(SelectObject(device, object)) {}
+    ~SelectGuard() { SelectObject(dc, previous); }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+};
+
+// Deletes a GDI object made for one paint.
+struct DeleteGuard {
+    HGDIOBJ object;
+    explicit DeleteGuard(HGDIOBJ made) : object(made) {}
+    ~DeleteGuard() { DeleteObject(object); }
+    DeleteGuard(const DeleteGuard&) = delete;
+    DeleteGuard& operator=(const DeleteGuard&) = delete;
+};
+
+void draw_text_box(HDC dc, int x, int y, int width, int height, const wchar_t* text, COLORREF color,
+                   HFONT font, UINT extra_flags) {
+    SelectGuard font_guard(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    RECT box = {x, y, x + width, y + height};
+    DrawTextW(dc, text, -1, &box, kTextFlags | extra_flags);
+}
+
+void fill_box(HDC dc, int x, int y, int width, int height, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    DeleteGuard brush_guard(brush);
+    RECT box = {x, y, x + width, y + height};
+    FillRect(dc, &box, brush);
+}
+
+void frame_box(HDC dc, int x, int y, int width, int height, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    DeleteGuard pen_guard(pen);
+    SelectGuard select_pen(dc, pen);
+    SelectGuard select_brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, x, y, x + width, y + height);
+}
+
+void paint_header(HDC dc, int width) {
+    const ToolSpec& tool = *g_window.tool;
+    fill_box(dc, 0, 0, width, 88, kHeaderBand);
+    fill_box(dc, 0, 0, 8, 88, kAccentStrip);
+    draw_text_box(dc, 26, 12, 700, 38, tool.title, kTitleText, g_window.title_font, DT_LEFT);
+    wchar_t line[256];
+    text_format(line, 256, L"%ls  ·  %ls", tool.category,
+                tool.subtitle != nullptr ? tool.subtitle : L"");
+    draw_text_box(dc, 28, 48, 720, 28, line, kHeaderLine, g_window.caption_font, DT_LEFT);
+    draw_text_box(dc, width - 240, 8, 214, 26, kWebAddress, kWebAddressText, g_window.small_font,
+                  DT_RIGHT);
+}
+
+void paint_panel(HDC dc, int x, int width, const wchar_t* title) {
+    fill_box(dc, x, 96, width, 552, kPanelFill);
+    frame_box(dc, x, 96, width, 552, kPanelOutline);
+    draw_text_box(dc, x + 16, 104, 300, 30, title, kHeaderBand, g_window.caption_font, DT_LEFT);
+    fill_box(dc, x + 16, 133, width - 32, 1, kPanelRule);
+}
+
+}  // namespace
+
+void paint_main_window(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    int width = client.right;
+    fill_box(dc, 0, 0, width, client.bottom, kBackground);
+    paint_header(dc, width);
+    paint_panel(dc, 20, 440, L"输入参数");
+    paint_panel(dc, 476, 524, L"计算结果");
+    fill_box(dc, 0, 660, width, 60, kFooterBand);
+    draw_text_box(dc, 740, 704, 264, 16, g_window.status_text, kQuietText, g_window.small_font,
+                  DT_RIGHT);
+    EndPaint(window, &paint);
+}
+
+void draw_owner_button(const DRAWITEMSTRUCT& item) {
+    const ButtonColors& colors = item.CtlID == ID_COMPUTE ? kComputeButton : kLightButton;
+    const RECT& box = item.rcItem;
+    int width = box.right - box.left;
+    int height = box.bottom - box.top;
+    fill_box(item.hDC, box.left, box.top, width, height,
+             (item.itemState & ODS_SELECTED) != 0 ? colors.pressed : colors.fill);
+    frame_box(item.hDC, box.left, box.top, width, height, colors.outline);
+    wchar_t caption[64];
+    GetWindowTextW(item.hwndItem, caption, 64);
+    draw_text_box(item.hDC, box.left, box.top, width, height, caption, colors.caption,
+                  g_window.button_font, DT_CENTER);
+}
+
+HBRUSH edit_colors(HDC dc) {
+    SetTextColor(dc, kBodyText);
+    SetBkColor(dc, kPanelFill);
+    return g_window.white_brush;
+}
+
+HBRUSH static_colors(HDC dc, HWND control) {
+    SetBkMode(dc, TRANSPARENT);
+    COLORREF color = kQuietText;
+    if (control == g_window.verdict_label) {
+        VerdictLevel level = g_window.verdict_level;
+        color = level >= 0 && level < kVerdictLevels ? kVerdictColors[level] : kVerdictColors[0];
+    } else if (control == g_window.result_edit || control == g_window.tip_label) {
+        color = kBodyText;
+    }
+    SetTextColor(dc, color);
+    return g_window.white_brush;
+}

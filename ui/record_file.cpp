@@ -1,0 +1,123 @@
+// "保存记录": appends the last result to the tool's CSV file under the local application-data
+// folder. A save that did not reach the file is said so; it is never reported as done.
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "app/record_rows.h"
+#include "engine/wide_text.h"
+#include "platform/platform.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr std::int32_t kPathCapacity = 520;
+constexpr std::int32_t kMessage = 768;
+// Room for the longest row the row buffer can hold.
+constexpr std::int32_t kRowUtf8 = (kRecordRowCapacity - 1) * kUtf8BytesPerUnit;
+constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+
+// Creates every folder of the path in turn; the drive ("C:\") is skipped. Failures, such as a
+// folder that is already there, are left to the file opening to find out.
+void create_folder_chain(const wchar_t* folder) {
+    wchar_t prefix[kPathCapacity];
+    text_copy(prefix, kPathCapacity, folder);
+    for (std::int32_t i = 3; prefix[i] != L'\0'; ++i) {
+        if (prefix[i] != L'\\') continue;
+        prefix[i] = L'\0';
+        CreateDirectoryW(prefix, nullptr);
+        prefix[i] = L'\\';
+    }
+    CreateDirectoryW(prefix, nullptr);
+}
+
+// The record file's full path; false when the application-data folder cannot be had.
+bool record_file_path(wchar_t* path) {
+    wchar_t base[MAX_PATH];
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base))) {
+        return false;
+    }
+    wchar_t folder[kPathCapacity];
+    if (text_format(folder, kPathCapacity, L"%ls\\TalvoMedSuite\\records",
+                    static_cast<const wchar_t*>(base)) < 0) {
+        return false;
+    }
+    create_folder_chain(folder);
+    wchar_t name[kRecordNameCapacity];
+    record_file_name(g_window.tool->id, name, kRecordNameCapacity);
+    return text_format(path, kPathCapacity, L"%ls\\%ls", static_cast<const wchar_t*>(folder),
+                       static_cast<const wchar_t*>(name)) >= 0;
+}
+
+bool write_bytes(std::FILE* file, const void* bytes, std::size_t size) {
+    return std::fwrite(bytes, 1, size, file) == size;
+}
+
+bool write_row(std::FILE* file, const wchar_t* row) {
+    char bytes[kRowUtf8];
+    std::int32_t size = platform().utf8_from_wide(row, text_length(row), bytes, kRowUtf8);
+    return size >= 0 && write_bytes(file, bytes, static_cast<std::size_t>(size));
+}
+
+LocalTime local_time_now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+// A new file gets the byte-order mark and the header row first, in the same opening as the row.
+bool append_record(const wchar_t* path, const wchar_t* row) {
+    std::FILE* existing = platform().open_file(path, "rb");
+    bool is_new = existing == nullptr;
+    if (existing != nullptr) std::fclose(existing);
+
+    std::FILE* file = platform().open_file(path, "ab");
+    if (file == nullptr) return false;
+    bool written = true;
+    if (is_new) {
+        wchar_t header[kRecordRowCapacity];
+        record_header_row(*g_window.tool, header, kRecordRowCapacity);
+        written =
+            write_bytes(file, kByteOrderMark, sizeof(kByteOrderMark)) && write_row(file, header);
+    }
+    written = written && write_row(file, row);
+    return std::fclose(file) == 0 && written;
+}
+
+void report_failure(const wchar_t* path) {
+    wchar_t message[kMessage];
+    text_format(
+        message, kMessage,
+        L"记录未能保存到：\r\n%ls\r\n\r\n请确认该文件未被其他程序占用，且磁盘有足够空间后重试。",
+        path);
+    MessageBoxW(g_window.main_window, message, L"保存失败", MB_ICONWARNING);
+}
+
+}  // namespace
+
+void save_record_command() {
+    if (g_window.last_result[0] == L'\0') {
+        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果，再保存记录。", L"提示",
+                    MB_ICONINFORMATION);
+        return;
+    }
+    wchar_t path[kPathCapacity];
+    if (!record_file_path(path)) {
+        wchar_t name[kRecordNameCapacity];
+        record_file_name(g_window.tool->id, name, kRecordNameCapacity);
+        report_failure(name);
+        return;
+    }
+    wchar_t row[kRecordRowCapacity];
+    record_data_row(*g_window.tool, g_window.input_values, g_window.last_result, local_time_now(),
+                    row, kRecordRowCapacity);
+    if (!append_record(path, row)) {
+        report_failure(path);
+        return;
+    }
+    wchar_t status[kStatusCapacity];
+    text_format(status, kStatusCapacity, L"记录已保存：%ls", static_cast<const wchar_t*>(path));
+    set_status(status);
+    MessageBoxW(g_window.main_window, L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。",
+                L"已保存", MB_ICONINFORMATION);
+}
