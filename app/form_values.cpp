@@ -32,11 +32,18 @@ bool is_number_char(wchar_t c) {
 }
 
 // The digits are read exactly (the same double on every platform); only a value out of the
-// double range is left to strtod, for its infinity or its underflow.
-double read_unsigned(const wchar_t* text) {
-    if (*text == L'+' || *text == L'-') return 0.0;
-    if (starts_with_word(text, L"inf")) return std::numeric_limits<double>::infinity();
-    if (starts_with_word(text, L"nan")) return std::numeric_limits<double>::quiet_NaN();
+// double range is left to strtod, for its infinity or its underflow. False when no number
+// starts here.
+bool read_unsigned(const wchar_t* text, double& value) {
+    if (starts_with_word(text, L"inf")) {
+        value = std::numeric_limits<double>::infinity();
+        return true;
+    }
+    if (starts_with_word(text, L"nan")) {
+        value = std::numeric_limits<double>::quiet_NaN();
+        return true;
+    }
+    if (*text == L'+' || *text == L'-') return false;
     char number[kNumberText];
     std::int32_t length = 0;
     while (length < kNumberText - 1 && is_number_char(text[length])) {
@@ -45,7 +52,6 @@ double read_unsigned(const wchar_t* text) {
     }
     number[length] = '\0';
     bool hex = length > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X');
-    double value = 0.0;
     std::from_chars_result result =
         hex ? std::from_chars(number + 2, number + length, value, std::chars_format::hex)
             : std::from_chars(number, number + length, value);
@@ -53,7 +59,7 @@ double read_unsigned(const wchar_t* text) {
         result = std::from_chars(number, number + 1, value);
     }
     if (result.ec == std::errc::result_out_of_range) value = std::strtod(number, nullptr);
-    return result.ec == std::errc::invalid_argument ? 0.0 : value;
+    return result.ec != std::errc::invalid_argument;
 }
 
 }  // namespace
@@ -63,7 +69,8 @@ double read_input_value(const wchar_t* text) {
         ++text;
     bool negative = *text == L'-';
     if (*text == L'-' || *text == L'+') ++text;
-    double value = read_unsigned(text);
+    double value = 0.0;
+    if (!read_unsigned(text, value)) return 0.0;
     return negative ? -value : value;
 }
 

@@ -15,12 +15,14 @@ ctest --preset native
 echo "== asan"
 ctest --preset asan
 
-echo "== windows (Wine)"
+echo "== windows (Wine, on a virtual screen)"
 source scripts/wine_env.sh
+xvfb_start
 wine_start
-trap wine_stop EXIT
+trap 'wine_stop; xvfb_stop' EXIT
 ctest --preset windows
 wine_stop
+xvfb_stop
 trap - EXIT
 
 echo "== fuzz"

@@ -1,31 +1,35 @@
-# Sourced: a Wine prefix private to the build tree, and one wineserver kept alive for a run.
+# Sourced: a Wine prefix private to the build tree, one wineserver kept alive for a run, and a
+# virtual screen for the window.
 export WINEPREFIX="$PWD/build/windows/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The window's fonts, mapped to fonts Debian ships with Chinese glyphs.
-wine_fonts() {
-  local key='HKCU\Software\Wine\Fonts\Replacements'
-  wine reg add "$key" /v "Microsoft YaHei UI" /t REG_SZ /d "WenQuanYi Micro Hei" /f
-  wine reg add "$key" /v "Consolas" /t REG_SZ /d "WenQuanYi Micro Hei Mono" /f
+# The window's fonts, mapped to fonts Debian ships with Chinese glyphs; and Wine draws the window
+# frame itself, as Windows does, since the virtual screen has no window manager.
+wine_configure() {
+  local fonts='HKCU\Software\Wine\Fonts\Replacements'
+  local x11='HKCU\Software\Wine\X11 Driver'
+  wine reg add "$fonts" /v "Microsoft YaHei UI" /t REG_SZ /d "WenQuanYi Micro Hei" /f
+  wine reg add "$fonts" /v "Consolas" /t REG_SZ /d "WenQuanYi Micro Hei Mono" /f
+  wine reg add "$x11" /v Decorated /t REG_SZ /d N /f
+  wine reg add "$x11" /v Managed /t REG_SZ /d N /f
 }
 
 wine_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null || true
-    wine_fonts >/dev/null 2>&1 </dev/null || true
   fi
   # Wine's background processes inherit open descriptors and would hold a test's output pipe
   # open: start the server and the services once here, with every descriptor on /dev/null.
   wineserver -p >/dev/null 2>&1 </dev/null &
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  wine_configure >/dev/null 2>&1 </dev/null || true
 }
 
 wine_stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
 }
 
-# A virtual screen for the window, unless one is given.
+# A virtual screen for the window, unless a display is given.
 xvfb_start() {
   if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=:97

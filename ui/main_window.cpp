@@ -8,13 +8,9 @@ MainWindowState g_window;
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"TalvoMedToolWnd";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kClientWidth = 1020;
 constexpr int kClientHeight = 720;
-// The outer size of the window for a 1020 x 720 client area.
-constexpr int kTrackWidth = 1036;
-constexpr int kTrackHeight = 780;
 constexpr int kIconId = 1;
 
 struct FontSpec {
@@ -85,7 +81,7 @@ void register_class() {
     window_class.hIcon = LoadIconW(g_window.instance, MAKEINTRESOURCEW(kIconId));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = g_window.background_brush;
-    window_class.lpszClassName = kClassName;
+    window_class.lpszClassName = kMainWindowClass;
     RegisterClassExW(&window_class);
 }
 
@@ -136,12 +132,21 @@ void on_create(HWND window) {
                                            {button.left, kButtonTop, button.width, kButtonHeight},
                                            button.id, button.caption, nullptr);
     }
-    text_copy(g_window.status_text, kStatusCapacity, L"就绪：填写参数后按 F5 或点击“计算”");
+    set_status(L"就绪：填写参数后按 F5 或点击“计算”");
+}
+
+// The outer size for the 1020 x 720 client area under this system's frame metrics (1036 x 780
+// with the usual ones). The window is created at this size and cannot be given another.
+SIZE outer_size() {
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, kWindowStyle, FALSE);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void on_get_min_max_info(MINMAXINFO* info) {
-    info->ptMinTrackSize = {kTrackWidth, kTrackHeight};
-    info->ptMaxTrackSize = {kTrackWidth, kTrackHeight};
+    SIZE size = outer_size();
+    info->ptMinTrackSize = {size.cx, size.cy};
+    info->ptMaxTrackSize = {size.cx, size.cy};
 }
 
 bool on_command(WORD id) {
@@ -175,9 +180,17 @@ bool is_compute_key(const MSG& message) {
 
 }  // namespace
 
+// The status line is only painted; it is also published as a global atom under the window
+// property kStatusProperty, so that assistive and automation tools can read it.
 void set_status(const wchar_t* text) {
     text_copy(g_window.status_text, kStatusCapacity, text);
     InvalidateRect(g_window.main_window, nullptr, FALSE);
+    auto previous = static_cast<ATOM>(
+        reinterpret_cast<UINT_PTR>(GetPropW(g_window.main_window, kStatusProperty)));
+    ATOM atom = GlobalAddAtomW(g_window.status_text);
+    SetPropW(g_window.main_window, kStatusProperty,
+             reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+    if (previous != 0) GlobalDeleteAtom(previous);
 }
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -221,15 +234,12 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
     create_fonts();
     register_class();
 
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, kWindowStyle, FALSE);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SIZE size = outer_size();
+    int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
     g_window.main_window =
-        CreateWindowExW(0, kClassName, tool->title, kWindowStyle, x < 0 ? 0 : x, y < 0 ? 0 : y,
-                        width, height, nullptr, nullptr, instance, nullptr);
+        CreateWindowExW(0, kMainWindowClass, tool->title, kWindowStyle, x < 0 ? 0 : x,
+                        y < 0 ? 0 : y, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
     if (g_window.main_window == nullptr) return 1;
     ShowWindow(g_window.main_window, SW_SHOW);
     UpdateWindow(g_window.main_window);

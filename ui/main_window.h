@@ -22,6 +22,8 @@ constexpr std::int32_t kLastResultCapacity = 8192;
 constexpr std::int32_t kSummaryCapacity = 1024;
 constexpr std::int32_t kStatusCapacity = 256;
 
+constexpr const wchar_t* kMainWindowClass = L"TalvoMedToolWnd";
+constexpr const wchar_t* kStatusProperty = L"TalvoMed.StatusText";
 constexpr const wchar_t* kWebAddress = L"www.talvomed.example";
 constexpr const wchar_t* kVerdictPrompt = L"填写左侧参数，点击“计算”";
 

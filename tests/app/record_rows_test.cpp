@@ -1,0 +1,75 @@
+#include "app/record_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_tools.h"
+
+namespace {
+
+const LocalTime kTime = {2026, 1, 5, 9, 4, 3};
+
+std::wstring data_row(const ToolSpec& tool, const double* values, const wchar_t* result) {
+    static wchar_t row[kRecordRowCapacity];
+    record_data_row(tool, values, result, kTime, row, kRecordRowCapacity);
+    return row;
+}
+
+TEST(RecordRows, FileNames) {
+    struct Row {
+        std::int32_t id;
+        const wchar_t* name;
+    };
+    const Row rows[] = {{78, L"T078.csv"}, {5, L"T005.csv"}, {12345, L"T12345.csv"}};
+    for (const Row& row : rows) {
+        wchar_t name[kRecordNameCapacity];
+        record_file_name(row.id, name, kRecordNameCapacity);
+        EXPECT_EQ(std::wstring(name), row.name);
+    }
+}
+
+TEST(RecordRows, BuiltinToolRows) {
+    wchar_t header[kRecordRowCapacity];
+    record_header_row(*builtin_tool(), header, kRecordRowCapacity);
+    EXPECT_EQ(std::wstring(header), L"时间,工具,总胆固醇,结果\r\n");
+    const double chol[] = {4.5};
+    EXPECT_EQ(data_row(*builtin_tool(), chol, L"总胆固醇：174 mg/dL\r\n总胆固醇：4.50 mmol/L\r\n"),
+              L"2026-01-05 09:04:03,Sorvane,总胆固醇=4.5,"
+              L"\"总胆固醇：174 mg/dL\r\n总胆固醇：4.50 mmol/L\r\n\"\r\n");
+}
+
+TEST(RecordRows, FieldsWithSeparatorsAreQuoted) {
+    const InputSpec inputs[] = {
+        {"a", L"剂量,mg", L"", 0}, {"b", L"说\"明\"", L"", 0}, {"c", L"普通", L"", 0}};
+    ToolSpec tool = make_tool(inputs, 3, nullptr, 0);
+    tool.title = L"工具,甲";
+    wchar_t header[kRecordRowCapacity];
+    record_header_row(tool, header, kRecordRowCapacity);
+    EXPECT_EQ(std::wstring(header), L"时间,工具,\"剂量,mg\",\"说\"\"明\"\"\",普通,结果\r\n");
+    const double values[] = {1234567, 0.5, -2};
+    EXPECT_EQ(data_row(tool, values, L"无逗号"),
+              L"2026-01-05 09:04:03,\"工具,甲\",\"剂量,mg=1.23457e+06\",\"说\"\"明\"\"=0.5\","
+              L"普通=-2,无逗号\r\n");
+}
+
+TEST(RecordRows, ResultIsCutTo254BeforeQuoting) {
+    const InputSpec inputs[] = {{"a", L"甲", L"", 0}};
+    ToolSpec tool = make_tool(inputs, 1, nullptr, 0);
+    const double values[] = {1};
+    std::wstring result(300, L'长');
+    std::wstring row = data_row(tool, values, result.c_str());
+    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1," + std::wstring(254, L'长') + L"\r\n");
+    std::wstring quotes(300, L'"');
+    row = data_row(tool, values, quotes.c_str());
+    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1,\"" + std::wstring(508, L'"') + L"\"\r\n");
+}
+
+TEST(RecordRows, TimeFieldsHaveFixedWidths) {
+    const double chol[] = {4.5};
+    wchar_t row[kRecordRowCapacity];
+    record_data_row(*builtin_tool(), chol, L"x", {987, 12, 31, 23, 59, 7}, row, kRecordRowCapacity);
+    EXPECT_EQ(std::wstring(row).substr(0, 20), L"0987-12-31 23:59:07,");
+}
+
+}  // namespace

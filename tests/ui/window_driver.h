@@ -1,0 +1,47 @@
+// Drives the real sorvane.exe as a user and a screen reader would: starts it, finds its window,
+// reads and sets control texts, presses keys and buttons, answers message boxes, and reads the
+// clipboard and the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct RunningProgram {
+    PROCESS_INFORMATION process;
+    HWND window;
+};
+
+// Starts the program and waits for its main window; window is null when it did not appear.
+RunningProgram start_program();
+
+// Closes the window and returns the program's exit code.
+DWORD close_program(RunningProgram& program);
+
+// Polls the condition for up to five seconds.
+bool wait_until(const std::function<bool()>& condition);
+
+std::wstring window_text(HWND window);
+std::wstring class_name(HWND window);
+std::wstring status_text(HWND main_window);
+HWND focused_window(HWND main_window);
+
+// The message box the program shows, once it is up; null when none came.
+HWND wait_for_message_box(HWND main_window);
+std::wstring message_box_text(HWND box);
+// Presses OK and waits for the box to go.
+void dismiss(HWND box);
+
+std::wstring clipboard_text();
+
+// A picture of the window's client area, read from the screen.
+struct ClientPixels {
+    int width;
+    int height;
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+    int count(COLORREF color, const RECT& box) const;
+};
+ClientPixels capture_client(HWND window);
