@@ -74,4 +74,47 @@ TEST(Program, UnwritableReportExitsThree) {
               kSelftestNotWritten);
 }
 
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colors;
+    BYTE reserved;
+    WORD planes;
+    WORD bit_count;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+// The icon group 1 holds seven 32-bit PNG images, 16 to 256 pixels square.
+TEST(Program, IconAndVersionResources) {
+    HMODULE program = LoadLibraryExW(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));
+    ASSERT_NE(group, nullptr);
+    const auto* header = static_cast<const WORD*>(LockResource(LoadResource(program, group)));
+    ASSERT_EQ(header[2], 7);
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(header + 3);
+    const int sizes[] = {16, 24, 32, 48, 64, 128, 256};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(entries[i].width == 0 ? 256 : entries[i].width, sizes[i]);
+        EXPECT_EQ(entries[i].bit_count, 32);
+        HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(entries[i].id), MAKEINTRESOURCEW(3));
+        ASSERT_NE(image, nullptr);
+        const auto* bytes =
+            static_cast<const unsigned char*>(LockResource(LoadResource(program, image)));
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes), 8), "\x89PNG\r\n\x1a\n");
+    }
+    HRSRC version = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
+    ASSERT_NE(version, nullptr);
+    const auto* block = static_cast<const wchar_t*>(LockResource(LoadResource(program, version)));
+    std::wstring text(block, SizeofResource(program, version) / sizeof(wchar_t));
+    EXPECT_NE(text.find(L"ProductName"), std::wstring::npos);
+    EXPECT_NE(text.find(L"TalvoMed Sorvane"), std::wstring::npos);
+    EXPECT_NE(text.find(L"FileDescription"), std::wstring::npos);
+    EXPECT_NE(text.find(L"1.0"), std::wstring::npos);
+    FreeLibrary(program);
+}
+
 }  // namespace
