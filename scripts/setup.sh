@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make clang clang-format libclang-rt-14-dev
+  cmake g++ make python3 clang clang-format libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev libmuparser-dev
   mingw-w64 wine wine64
   xvfb xdotool imagemagick fonts-wqy-microhei

@@ -7,15 +7,9 @@
 
 #include "app/selftest.h"
 #include "support/test_tools.h"
+#include "ui/window_driver.h"
 
 namespace {
-
-std::wstring program_path() {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring self(path, length);
-    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"sorvane.exe";
-}
 
 // A folder below the current one, without the report a case expects there.
 std::string case_folder(const std::string& name, const char* report) {

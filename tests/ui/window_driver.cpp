@@ -6,13 +6,6 @@
 
 namespace {
 
-std::wstring program_path() {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring self(path, length);
-    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"sorvane.exe";
-}
-
 struct BoxSearch {
     HWND owner;
     HWND found;
@@ -29,6 +22,13 @@ BOOL CALLBACK find_owned_box(HWND window, LPARAM data) {
 }
 
 }  // namespace
+
+std::wstring program_path() {
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring self(path, length);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"sorvane.exe";
+}
 
 bool wait_until(const std::function<bool()>& condition) {
     for (int i = 0; i < 250; ++i) {

@@ -14,6 +14,9 @@ struct RunningProgram {
     HWND window;
 };
 
+// sorvane.exe, beside the test program.
+std::wstring program_path();
+
 // Starts the program and waits for its main window; window is null when it did not appear.
 RunningProgram start_program();
 
