@@ -105,13 +105,16 @@ HWND focused_window(HWND main_window) {
     return info.hwndFocus;
 }
 
-HWND wait_for_message_box(HWND main_window) {
+HWND current_message_box(HWND main_window) {
     BoxSearch search = {main_window, nullptr};
-    wait_until([&] {
-        EnumWindows(find_owned_box, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
+    EnumWindows(find_owned_box, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND wait_for_message_box(HWND main_window) {
+    HWND box = nullptr;
+    wait_until([&] { return (box = current_message_box(main_window)) != nullptr; });
+    return box;
 }
 
 std::wstring message_box_text(HWND box) {

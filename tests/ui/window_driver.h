@@ -31,6 +31,8 @@ std::wstring class_name(HWND window);
 std::wstring status_text(HWND main_window);
 HWND focused_window(HWND main_window);
 
+// The message box the program shows now, or null.
+HWND current_message_box(HWND main_window);
 // The message box the program shows, once it is up; null when none came.
 HWND wait_for_message_box(HWND main_window);
 std::wstring message_box_text(HWND box);

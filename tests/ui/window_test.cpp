@@ -32,14 +32,14 @@ protected:
 
     // Types the text into the input box and presses the key there; waits for the status line.
     void compute_with(const wchar_t* text, UINT key = VK_F5) {
-        set_status_marker();
+        reset_computed_status();
         SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
         PostMessageW(input, WM_KEYDOWN, key, 0);
         ASSERT_TRUE(
             wait_until([&] { return status_text(program.window) == L"计算完成  Sorvane"; }));
     }
-    // Clear the status line of a previous run so the next change can be seen.
-    void set_status_marker() {
+    // Clears a "计算完成" status line, so that the next calculation can be seen to complete.
+    void reset_computed_status() {
         if (status_text(program.window) == L"计算完成  Sorvane") {
             PostMessageW(GetDlgItem(program.window, ID_CLEAR), BM_CLICK, 0, 0);
             ASSERT_TRUE(wait_until([&] { return status_text(program.window) == L"已恢复默认值"; }));
@@ -362,6 +362,37 @@ TEST_F(Window, Colours) {
             }
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Holding the mouse down on a button shows its pressed fill; releasing it away from the button
+// restores the normal fill without clicking.
+TEST_F(Window, PressedButtons) {
+    struct Row {
+        int id;
+        int x, y;
+        COLORREF pressed;
+        COLORREF normal;
+    };
+    const Row rows[] = {{ID_COMPUTE, 24, 672, RGB(0, 100, 138), RGB(0, 122, 168)},
+                        {ID_ABOUT, 620, 672, RGB(226, 234, 240), RGB(255, 255, 255)}};
+    for (const Row& row : rows) {
+        HWND button = GetDlgItem(program.window, row.id);
+        PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        EXPECT_TRUE(wait_until([&] {
+            return capture_client(program.window).at(row.x, row.y) == row.pressed;
+        })) << row.id;
+        PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 200));
+        EXPECT_TRUE(wait_until([&] {
+            return capture_client(program.window).at(row.x, row.y) == row.normal;
+        })) << row.id;
+    }
+    Sleep(300);
+    EXPECT_EQ(window_text(result), L"");
+    EXPECT_EQ(current_message_box(program.window), nullptr);
 }
 
 }  // namespace
