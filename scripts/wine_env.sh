@@ -31,12 +31,16 @@ wine_stop() {
 
 # A virtual screen for the window, unless a display is given.
 xvfb_start() {
-  if [ -z "${DISPLAY:-}" ]; then
-    export DISPLAY=:97
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-    XVFB_PID=$!
-    sleep 1
-  fi
+  [ -z "${DISPLAY:-}" ] || return 0
+  local number=97
+  while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  export DISPLAY=":$number"
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$number" ] && break
+    sleep 0.1
+  done
 }
 
 xvfb_stop() {
