@@ -1,6 +1,7 @@
 // Display text of one value, by the format code of its output.
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "engine/number_text.h"
 #include "engine/tool_spec.h"
@@ -31,15 +32,14 @@ const FormatCode& find_code(const char* code) {
     return kDefaultCode;
 }
 
+// The number text and its suffix, widened; false when they do not fit whole.
 bool widen_whole(const char* text, const char* suffix, wchar_t* out, std::int32_t capacity) {
     std::int32_t length = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (length >= capacity - 1) return false;
-        out[length++] = static_cast<wchar_t>(*p);
-    }
-    for (const char* p = suffix; *p != '\0'; ++p) {
-        if (length >= capacity - 1) return false;
-        out[length++] = static_cast<wchar_t>(*p);
+    for (const char* piece : {text, suffix}) {
+        for (const char* p = piece; *p != '\0'; ++p) {
+            if (length >= capacity - 1) return false;
+            out[length++] = static_cast<wchar_t>(*p);
+        }
     }
     out[length] = L'\0';
     return true;

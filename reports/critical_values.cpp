@@ -28,8 +28,7 @@ constexpr CriticalGroup kGroups[] = {
 VerdictLevel report_critical_values(const ToolSpec& tool, const double* values, wchar_t* report,
                                     std::int32_t capacity, wchar_t* verdict,
                                     std::int32_t verdict_capacity) {
-    const CriticalGroup& group =
-        report_pick(kGroups, truncate_int(report_input(tool, values, "kind")));
+    const CriticalGroup& group = report_pick(kGroups, report_int(tool, values, "kind"));
     report_appendf(report, capacity, L"常见检验危急值（参考，需以本院文件为准）：");
     for (const wchar_t* line : group.lines) {
         if (line != nullptr) report_appendf(report, capacity, line);

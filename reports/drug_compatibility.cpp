@@ -64,8 +64,8 @@ const CompatRule& find_rule(std::int32_t low, std::int32_t high) {
 VerdictLevel report_drug_compatibility(const ToolSpec& tool, const double* values, wchar_t* report,
                                        std::int32_t capacity, wchar_t* verdict,
                                        std::int32_t verdict_capacity) {
-    std::int32_t a = truncate_int(report_input(tool, values, "drugA"));
-    std::int32_t b = truncate_int(report_input(tool, values, "drugB"));
+    std::int32_t a = report_int(tool, values, "drugA");
+    std::int32_t b = report_int(tool, values, "drugB");
     report_appendf(report, capacity, L"待查：%d 号 %ls  +  %d 号 %ls", a, display_name(a), b,
                    display_name(b));
     report_appendf(report, capacity, L"");

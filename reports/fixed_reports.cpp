@@ -80,24 +80,20 @@ constexpr LabPanel kLabPanels[] = {
      L"注意：留取中段尿，1 小时内送检；月经期避免。"},
 };
 
-std::int32_t selector(const ToolSpec& tool, const double* values, const char* name) {
-    return truncate_int(report_input(tool, values, name));
-}
-
 }  // namespace
 
 VerdictLevel report_blood_draw_order(const ToolSpec& tool, const double* values, wchar_t* report,
                                      std::int32_t capacity, wchar_t* verdict,
                                      std::int32_t verdict_capacity) {
     report_lines(report, capacity, kDrawOrderLines);
-    report_appendf(report, capacity, report_pick(kDrawThisTime, selector(tool, values, "kind")));
+    report_appendf(report, capacity, report_pick(kDrawThisTime, report_int(tool, values, "kind")));
     return report_verdict(verdict, verdict_capacity, L"按标准顺序采血可减少溶血与交叉污染", 0);
 }
 
 VerdictLevel report_high_alert_drugs(const ToolSpec& tool, const double* values, wchar_t* report,
                                      std::int32_t capacity, wchar_t* verdict,
                                      std::int32_t verdict_capacity) {
-    const DrugClass& drugs = report_pick(kHighAlertClasses, selector(tool, values, "kind"));
+    const DrugClass& drugs = report_pick(kHighAlertClasses, report_int(tool, values, "kind"));
     report_appendf(report, capacity, L"高警示药品类别与要点：");
     report_appendf(report, capacity, drugs.category);
     report_appendf(report, capacity, drugs.key_points);
@@ -128,7 +124,7 @@ VerdictLevel report_handover_template(const ToolSpec& tool, const double* values
 VerdictLevel report_lab_panels(const ToolSpec& tool, const double* values, wchar_t* report,
                                std::int32_t capacity, wchar_t* verdict,
                                std::int32_t verdict_capacity) {
-    const LabPanel& panel = report_pick(kLabPanels, selector(tool, values, "panel"));
+    const LabPanel& panel = report_pick(kLabPanels, report_int(tool, values, "panel"));
     report_appendf(report, capacity, panel.contents);
     report_appendf(report, capacity, panel.note);
     return report_verdict(verdict, verdict_capacity, L"套餐与采血管已列出，按顺序采血", 0);

@@ -14,8 +14,8 @@ constexpr std::int32_t kDateText = 32;
 VerdictLevel report_follow_up_plan(const ToolSpec& tool, const double* values, wchar_t* report,
                                    std::int32_t capacity, wchar_t* verdict,
                                    std::int32_t verdict_capacity) {
-    std::int32_t start = truncate_int(report_input(tool, values, "start"));
-    std::int32_t gap = truncate_int(report_input(tool, values, "gap"));
+    std::int32_t start = report_int(tool, values, "start");
+    std::int32_t gap = report_int(tool, values, "gap");
     if (gap < 1) gap = kDefaultGap;
     std::int32_t visits = report_count(tool, values, "times", 1, kMaxVisits);
     CivilDate today = platform().today();

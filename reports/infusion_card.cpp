@@ -12,7 +12,7 @@ constexpr double kMlPerHourPerDrop = 3.0;
 VerdictLevel report_infusion_card(const ToolSpec& tool, const double* values, wchar_t* report,
                                   std::int32_t capacity, wchar_t* verdict,
                                   std::int32_t verdict_capacity) {
-    std::int32_t bed = truncate_int(report_input(tool, values, "bed"));
+    std::int32_t bed = report_int(tool, values, "bed");
     double dose = report_input(tool, values, "dose");
     double volume = report_input(tool, values, "volume");
     double drops = report_input(tool, values, "gtt");

@@ -22,9 +22,13 @@ std::int32_t truncate_int(double value) {
     return static_cast<std::int32_t>(whole);
 }
 
+std::int32_t report_int(const ToolSpec& tool, const double* values, const char* name) {
+    return truncate_int(report_input(tool, values, name));
+}
+
 std::int32_t report_count(const ToolSpec& tool, const double* values, const char* name,
                           std::int32_t low, std::int32_t high) {
-    std::int32_t count = truncate_int(report_input(tool, values, name));
+    std::int32_t count = report_int(tool, values, name);
     return count < low ? low : (count > high ? high : count);
 }
 

@@ -41,6 +41,10 @@ const Row& report_pick(const Row (&rows)[N], std::int32_t selector) {
 // The value of the first input named name; 0.0 when there is none.
 double report_input(const ToolSpec& tool, const double* values, const char* name);
 
+// The input named name as a whole number (truncate_int of report_input): how every generator
+// reads its counts, numbers and selectors.
+std::int32_t report_int(const ToolSpec& tool, const double* values, const char* name);
+
 // A count read with truncate_int and held to low..high; a missing input counts as below.
 std::int32_t report_count(const ToolSpec& tool, const double* values, const char* name,
                           std::int32_t low, std::int32_t high);

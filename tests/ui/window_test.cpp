@@ -364,10 +364,6 @@ TEST_F(Window, Colours) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Holding the mouse down on a button shows its pressed fill; releasing it away from the button
 // restores the normal fill without clicking.
 TEST_F(Window, PressedButtons) {
