@@ -1,11 +1,18 @@
-// Finding "--selftest" and its report path in the raw command line.
-#include "app/selftest.h"
+// Finding "--selftest" and its report path in the raw command line, and the other options.
+#include "app/command_line.h"
+
+#include <cmath>
+#include <cstring>
+#include <cwchar>
+
+#include "app/form_values.h"
 #include "engine/wide_text.h"
 
 namespace {
 
 constexpr wchar_t kOption[] = L"--selftest";
 constexpr std::int32_t kOptionLength = sizeof(kOption) / sizeof(kOption[0]) - 1;
+constexpr std::int32_t kNameCapacity = 64;
 
 // Case-sensitive, anywhere in the line, the program's own path included.
 const wchar_t* find_option(const wchar_t* line) {
@@ -16,6 +23,117 @@ const wchar_t* find_option(const wchar_t* line) {
         if (i == kOptionLength) return p;
     }
     return nullptr;
+}
+
+bool is_option(const wchar_t* token) {
+    return token[0] == L'-' && token[1] == L'-';
+}
+
+bool contains(const wchar_t* text, wchar_t c) {
+    for (; *text != L'\0'; ++text) {
+        if (*text == c) return true;
+    }
+    return false;
+}
+
+// The token after an option, when it is a value rather than the next option.
+const wchar_t* option_value(const wchar_t* rest, wchar_t* token) {
+    const wchar_t* after = next_token(rest, token, kTokenCapacity);
+    return after != nullptr && !is_option(token) ? after : nullptr;
+}
+
+void read_tool_id(const wchar_t*& rest, CommandLine& out) {
+    wchar_t token[kTokenCapacity];
+    const wchar_t* after = option_value(rest, token);
+    if (after == nullptr) {
+        text_copy(out.usage, kUsageCapacity, L"--tool 后缺少工具编号");
+        return;
+    }
+    rest = after;
+    double id = 0.0;
+    if (!read_input_number(token, &id) || id != std::trunc(id) || std::fabs(id) > 1e9) {
+        text_format(out.usage, kUsageCapacity, L"工具编号无效：%ls",
+                    static_cast<const wchar_t*>(token));
+        return;
+    }
+    out.tool_id = static_cast<std::int32_t>(id);
+}
+
+// "--list-tools" and "--validate" take the token after them as the path, if it is one.
+void read_file_mode(const wchar_t*& rest, CommandLine& out, ProgramMode mode,
+                    const wchar_t* default_path) {
+    out.mode = mode;
+    text_copy(out.path, kSelftestPathCapacity, default_path);
+    wchar_t token[kTokenCapacity];
+    const wchar_t* after = option_value(rest, token);
+    if (after == nullptr) return;
+    rest = after;
+    if (token[0] != L'\0') text_copy(out.path, kSelftestPathCapacity, token);
+}
+
+void keep_assignment(const wchar_t* token, CommandLine& out) {
+    if (out.assignments[0] != L'\0') text_append(out.assignments, kAssignmentsCapacity, L" ");
+    bool quoted = contains(token, L' ');
+    if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
+    text_append(out.assignments, kAssignmentsCapacity, token);
+    if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
+}
+
+// The options after the program's path; the self-test's path is the legacy reader's.
+void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
+    wchar_t token[kTokenCapacity];
+    while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
+        if (std::wcscmp(token, kOption) == 0) {
+            wchar_t path[kTokenCapacity];
+            const wchar_t* after = option_value(rest, path);
+            if (after != nullptr) rest = after;
+        } else if (std::wcscmp(token, L"--tool") == 0) {
+            read_tool_id(rest, out);
+        } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
+            read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
+        } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
+            read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
+        } else if (!is_option(token) && contains(token, L'=')) {
+            keep_assignment(token, out);
+        }
+    }
+}
+
+// The program's own path: up to the closing quote when quoted, else up to the first space.
+const wchar_t* skip_program_path(const wchar_t* line) {
+    if (*line == L'"') {
+        ++line;
+        while (*line != L'\0' && *line != L'"')
+            ++line;
+        return *line == L'"' ? line + 1 : line;
+    }
+    while (*line != L'\0' && *line != L' ')
+        ++line;
+    return line;
+}
+
+bool assign_one(const ToolSpec& tool, const wchar_t* token, double* values, wchar_t* reason,
+                std::int32_t capacity) {
+    char name[kNameCapacity];
+    std::int32_t length = 0;
+    for (; token[length] != L'=' && length < kNameCapacity - 1; ++length) {
+        if (token[length] > 0x7E) break;
+        name[length] = static_cast<char>(token[length]);
+    }
+    name[length] = '\0';
+    std::int32_t index = -1;
+    for (std::int32_t i = 0; i < tool.input_count && token[length] == L'='; ++i) {
+        if (std::strcmp(tool.inputs[i].name, name) == 0) index = i;
+    }
+    if (index < 0) {
+        text_format(reason, capacity, L"工具 %d 没有输入项：%ls", tool.id, token);
+        return false;
+    }
+    if (!read_input_number(token + length + 1, &values[index])) {
+        text_format(reason, capacity, L"无法读取数值：%ls", token);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -34,11 +152,51 @@ bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
         ++p;
     }
     std::int32_t length = 0;
+    // A token starting with "--" is the next option, not the path.
+    if (end == L' ' && is_option(p)) p = L"";
     while (p[length] != L'\0' && p[length] != end && length < capacity - 1) {
         path[length] = p[length];
         ++length;
     }
     path[length] = L'\0';
     if (length == 0) text_copy(path, capacity, L"selftest.txt");
+    return true;
+}
+
+const wchar_t* next_token(const wchar_t* text, wchar_t* token, std::int32_t capacity) {
+    while (*text == L' ')
+        ++text;
+    if (*text == L'\0') return nullptr;
+    wchar_t end = L' ';
+    if (*text == L'"') {
+        end = L'"';
+        ++text;
+    }
+    std::int32_t length = 0;
+    for (; *text != L'\0' && *text != end; ++text) {
+        if (length < capacity - 1) token[length++] = *text;
+    }
+    token[length] = L'\0';
+    return *text == L'"' ? text + 1 : text;
+}
+
+void read_command_line(const wchar_t* line, CommandLine& out) {
+    out.mode = ProgramMode::Window;
+    out.path[0] = L'\0';
+    out.tool_id = builtin_tool()->id;
+    out.assignments[0] = L'\0';
+    out.usage[0] = L'\0';
+    bool selftest = selftest_path_from_command_line(line, out.path, kSelftestPathCapacity);
+    if (selftest) out.mode = ProgramMode::Selftest;
+    read_options(skip_program_path(line), out, selftest);
+}
+
+bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, double* values,
+                   wchar_t* reason, std::int32_t capacity) {
+    wchar_t token[kTokenCapacity];
+    const wchar_t* rest = assignments;
+    while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
+        if (!assign_one(tool, token, values, reason, capacity)) return false;
+    }
     return true;
 }

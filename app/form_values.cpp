@@ -62,16 +62,31 @@ bool read_unsigned(const wchar_t* text, double& value) {
     return result.ec != std::errc::invalid_argument;
 }
 
-}  // namespace
-
-double read_input_value(const wchar_t* text) {
+// Leading white space and one sign, then the number; false when none starts there.
+bool read_signed(const wchar_t* text, double& value) {
     while (is_space(*text))
         ++text;
     bool negative = *text == L'-';
     if (*text == L'-' || *text == L'+') ++text;
+    value = 0.0;
+    if (!read_unsigned(text, value)) {
+        value = 0.0;
+        return false;
+    }
+    if (negative) value = -value;
+    return true;
+}
+
+}  // namespace
+
+double read_input_value(const wchar_t* text) {
     double value = 0.0;
-    if (!read_unsigned(text, value)) return 0.0;
-    return negative ? -value : value;
+    read_signed(text, value);
+    return value;
+}
+
+bool read_input_number(const wchar_t* text, double* value) {
+    return read_signed(text, *value) && std::isfinite(*value);
 }
 
 void format_default_value(double value, wchar_t* out, std::int32_t capacity) {

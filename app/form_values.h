@@ -11,5 +11,9 @@ constexpr std::int32_t kDefaultValueText = 64;
 // those.
 double read_input_value(const wchar_t* text);
 
+// The same reading for text that must hold a number (the command line, worked examples): false
+// when no number starts the text or the number is infinite or NaN.
+bool read_input_number(const wchar_t* text, double* value);
+
 // "%.6g": at most six significant digits.
 void format_default_value(double value, wchar_t* out, std::int32_t capacity);

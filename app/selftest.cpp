@@ -15,6 +15,7 @@ constexpr std::int32_t kValueText = 128;
 constexpr std::int32_t kOutLine = 512;
 constexpr std::int32_t kLevelLine = 256;
 constexpr std::int32_t kErrorsLine = 128;
+constexpr std::int32_t kUsageLine = 512;
 constexpr std::int32_t kReport = 16384;
 constexpr std::int32_t kMaxDetailKept = 8000;
 // Sized for the longest report the buffer can hold, so a report is never left unwritten.
@@ -75,6 +76,16 @@ int selftest_run_tool(const ToolSpec& tool, const wchar_t* path) {
     for (std::int32_t i = 0; i < tool.input_count; ++i) {
         input_values[i] = tool.inputs[i].default_value;
     }
+    return selftest_run_values(tool, input_values, path);
+}
+
+int selftest_write_usage(const wchar_t* path, const wchar_t* reason) {
+    wchar_t report[kUsageLine];
+    text_format(report, kUsageLine, L"USAGE|%ls\r\n", reason);
+    return write_utf8_file(path, report) ? kSelftestUsage : kSelftestNotWritten;
+}
+
+int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path) {
     wchar_t detail[kDetail];
     wchar_t verdict[kVerdict];
     wchar_t result_copy[kResultCopy];

@@ -9,12 +9,19 @@
 constexpr int kSelftestPassed = 0;
 constexpr int kSelftestOutputFailed = 2;
 constexpr int kSelftestNotWritten = 3;
+constexpr int kSelftestUsage = 4;
 
 // The report path holds at most this many units with its terminator.
 constexpr std::int32_t kSelftestPathCapacity = 520;
 
 int selftest_run(const wchar_t* path);                             // the built-in tool
 int selftest_run_tool(const ToolSpec& tool, const wchar_t* path);  // any descriptor
+// Any descriptor on the given input values, one per input.
+int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path);
+
+// The report of a command line that cannot be carried out: the one line "USAGE|<reason>";
+// kSelftestUsage, or kSelftestNotWritten when the report cannot be written.
+int selftest_write_usage(const wchar_t* path, const wchar_t* reason);
 
 // True when "--selftest" occurs in the command line; path then receives the report path.
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,

@@ -19,6 +19,13 @@ constexpr VerdictRule kRules[] = {
     {"", 0, L"胆固醇在合适范围"},
 };
 
+constexpr WorkedExample kExamples[] = {
+    {L"chol=4.5", L"174|4.50", 0},
+    {L"chol=5.19", L"201|5.19", 0},
+    {L"chol=5.2", L"201|5.20", 1},
+    {L"chol=6.2", L"240|6.20", 2},
+};
+
 constexpr ToolSpec kBuiltinTool = {
     78,
     L"Sorvane",
@@ -33,6 +40,8 @@ constexpr ToolSpec kBuiltinTool = {
     3,
     kRules,
     0,
+    count_of(kExamples),
+    kExamples,
 };
 
 }  // namespace

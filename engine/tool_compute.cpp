@@ -11,19 +11,6 @@ constexpr std::int32_t kDetailLine = 256;
 constexpr const wchar_t* kFailedNotice = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 constexpr const wchar_t* kDefaultVerdict = L"请核对输入参数后重新计算";
 
-// Value i is stored only after formula i ran, so a formula reads the outputs before it and 0.0
-// for itself and every later one.
-bool evaluate_outputs(const ToolSpec& tool, const double* input_values, double* output_values) {
-    bool some_failed = false;
-    for (std::int32_t i = 0; i < tool.output_count; ++i) {
-        int error = 0;
-        output_values[i] =
-            formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);
-        if (error != 0) some_failed = true;
-    }
-    return some_failed;
-}
-
 void append_detail_lines(const ToolSpec& tool, const double* output_values, wchar_t* detail,
                          std::int32_t detail_capacity) {
     for (std::int32_t i = 0; i < tool.output_count; ++i) {
@@ -71,6 +58,20 @@ void clear(wchar_t* text, std::int32_t capacity) {
 
 }  // namespace
 
+// Value i is stored only after formula i ran, so a formula reads the outputs before it and 0.0
+// for itself and every later one.
+bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
+                           double* output_values) {
+    bool some_failed = false;
+    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+        int error = 0;
+        output_values[i] =
+            formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);
+        if (error != 0) some_failed = true;
+    }
+    return some_failed;
+}
+
 VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wchar_t* detail,
                           std::int32_t detail_capacity, wchar_t* verdict,
                           std::int32_t verdict_capacity, VerdictLevel* level, wchar_t* result_copy,
@@ -84,7 +85,7 @@ VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wcha
                                  verdict, verdict_capacity);
     } else {
         double output_values[kMaxValues] = {};
-        bool some_failed = evaluate_outputs(tool, input_values, output_values);
+        bool some_failed = tool_evaluate_outputs(tool, input_values, output_values);
         append_detail_lines(tool, output_values, detail, detail_capacity);
         if (some_failed) text_append(detail, detail_capacity, kFailedNotice);
         choose_verdict(tool, input_values, output_values, verdict, verdict_capacity, level);

@@ -1,6 +1,7 @@
 // The tool descriptor and the calculation engine: the one header every caller of the engine needs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 using ReportKind = std::int32_t;
@@ -10,11 +11,24 @@ using DayNumber = std::int64_t;
 // Callers' arrays of input and output values hold this many doubles.
 constexpr std::int32_t kMaxValues = 16;
 
+// A form shows at most this many input rows.
+constexpr std::int32_t kMaxFormRows = 14;
+constexpr std::int32_t kMaxChoices = 12;
+
+// One option of a choice input: the value formulas and records see, and its text in the form.
+struct InputChoice {
+    double value;
+    const wchar_t* text;
+};
+
+// An input without choices is typed into a box; one with choices is picked from a list.
 struct InputSpec {
     const char* name;
     const wchar_t* label;
     const wchar_t* unit;
     double default_value;
+    std::int32_t choice_count = 0;
+    const InputChoice* choices = nullptr;
 };
 
 struct OutputSpec {
@@ -31,6 +45,16 @@ struct VerdictRule {
     const wchar_t* message;
 };
 
+// A worked example that proves a tool on the machine it runs on. inputs are "name=value" pairs
+// as on the command line (inputs not named keep their defaults). For a formula tool, outputs are
+// the output texts joined by "|"; for a report tool, the first report line.
+struct WorkedExample {
+    const wchar_t* inputs;
+    const wchar_t* outputs;
+    VerdictLevel level;
+    const wchar_t* verdict = nullptr;  // null: not checked
+};
+
 struct ToolSpec {
     std::int32_t id;
     const wchar_t* title;
@@ -45,7 +69,26 @@ struct ToolSpec {
     std::int32_t rule_count;
     const VerdictRule* rules;
     ReportKind report_kind;
+    std::int32_t example_count = 0;
+    const WorkedExample* examples = nullptr;
 };
+
+// The number of elements of a constant table, as the descriptors count them.
+template <class T, std::size_t N>
+constexpr std::int32_t count_of(const T (&)[N]) {
+    return static_cast<std::int32_t>(N);
+}
+
+// The input count of a form: more rows than the panel holds fail the build.
+template <std::size_t N>
+constexpr std::int32_t form_rows(const InputSpec (&)[N]) {
+    static_assert(N <= kMaxFormRows, "the input panel holds at most 14 rows");
+    return static_cast<std::int32_t>(N);
+}
+
+// The tool's outputs evaluated in order, as the calculation does; true when some output failed.
+bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
+                           double* output_values);
 
 const ToolSpec* builtin_tool();
 

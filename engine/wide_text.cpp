@@ -184,6 +184,14 @@ void text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text) {
     out[length] = L'\0';
 }
 
+void text_widen(wchar_t* out, std::int32_t capacity, const char* ascii) {
+    if (capacity < 1) return;
+    std::int32_t length = 0;
+    for (; length < capacity - 1 && ascii[length] != '\0'; ++length)
+        out[length] = static_cast<wchar_t>(static_cast<unsigned char>(ascii[length]));
+    out[length] = L'\0';
+}
+
 std::int32_t text_vformat(wchar_t* out, std::int32_t capacity, const wchar_t* format,
                           const FormatArg* args, std::int32_t arg_count) {
     if (capacity < 1) return -1;

@@ -13,6 +13,9 @@ void text_copy(wchar_t* out, std::int32_t capacity, const wchar_t* text);
 // Appends while the current length is below capacity - 1, at most the remaining room.
 void text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text);
 
+// Copies ASCII text (names, formulas, format codes) into wide text, as text_copy does.
+void text_widen(wchar_t* out, std::int32_t capacity, const char* ascii);
+
 // One argument of a formatted text, whatever its C++ type was.
 struct FormatArg {
     enum class Kind : std::int8_t { Integer, Real, Text, Character };

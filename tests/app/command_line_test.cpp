@@ -19,6 +19,7 @@ TEST(CommandLine, SelftestPath) {
         {L"sorvane.exe --selftest \"\"", true, L"selftest.txt"},
         {L"sorvane.exe --selftest out.txt", true, L"out.txt"},
         {L"sorvane.exe --selftest out.txt more", true, L"out.txt"},
+        {L"sorvane.exe --selftest --tool 203", true, L"selftest.txt"},
         {L"sorvane.exe --selftest \"my dir\\out.txt\" x", true, L"my dir\\out.txt"},
         {L"sorvane.exe --selftest my dir\\out.txt", true, L"my"},
         {L"sorvane.exe --selftest \"open ended", true, L"open ended"},

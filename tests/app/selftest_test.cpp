@@ -10,7 +10,8 @@
 
 namespace {
 
-const char kReportPath[] = "selftest_test_report.txt";
+const std::string kReportFile = test_file_path("selftest_test_report.txt");
+const char* const kReportPath = kReportFile.c_str();
 
 struct SelftestRun {
     int exit_code;

@@ -1,6 +1,8 @@
 #include "support/test_tools.h"
 
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 const char kBuiltinReport[] =
@@ -17,6 +19,26 @@ std::string read_file_bytes(const char* path) {
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();
+}
+
+namespace {
+
+// Made on first use, removed with everything in it when the test program ends.
+struct TestFolder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("talvo_test_" + std::to_string(std::random_device{}()));
+    TestFolder() { std::filesystem::create_directories(path); }
+    ~TestFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+}  // namespace
+
+std::string test_file_path(const char* name) {
+    static const TestFolder folder;
+    return (folder.path / name).string();
 }
 
 std::wstring widen(const std::string& text) {

@@ -11,6 +11,10 @@ extern const char kBuiltinReport[];
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string read_file_bytes(const char* path);
 
+// A path for a file named name in a temporary folder of this test run (made on first use), so
+// that tests never write beside the sources or into a user's folders.
+std::string test_file_path(const char* name);
+
 // A narrow path as the wide text the core takes.
 std::wstring widen(const std::string& text);
 

@@ -1,0 +1,42 @@
+#include "app/command_run.h"
+
+#include "app/tool_list.h"
+#include "app/validation.h"
+#include "catalogue/tool_catalogue.h"
+#include "engine/wide_text.h"
+
+namespace {
+
+// The chosen tool on its defaults and the inputs the command line sets; a line that cannot be
+// carried out gets the one-line usage report.
+int run_selftest(const CommandLine& command) {
+    wchar_t reason[kUsageCapacity];
+    text_copy(reason, kUsageCapacity, command.usage);
+    const ToolSpec* tool = find_tool(command.tool_id);
+    if (reason[0] == L'\0' && tool == nullptr) {
+        text_format(reason, kUsageCapacity, L"未知工具编号：%d", command.tool_id);
+    }
+    double values[kMaxValues] = {};
+    for (std::int32_t i = 0; tool != nullptr && i < tool->input_count; ++i)
+        values[i] = tool->inputs[i].default_value;
+    if (reason[0] == L'\0') {
+        assign_inputs(*tool, command.assignments, values, reason, kUsageCapacity);
+    }
+    if (reason[0] != L'\0') return selftest_write_usage(command.path, reason);
+    return selftest_run_values(*tool, values, command.path);
+}
+
+}  // namespace
+
+int run_command_line(const CommandLine& command) {
+    switch (command.mode) {
+        case ProgramMode::Selftest:
+            return run_selftest(command);
+        case ProgramMode::ListTools:
+            return tool_list_run(command.path);
+        case ProgramMode::Validate:
+            return validation_run(command.path);
+        default:
+            return 0;
+    }
+}

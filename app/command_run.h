@@ -1,0 +1,7 @@
+// The program's modes without a window: the self-test, the tool list and the validation.
+#pragma once
+
+#include "app/command_line.h"
+
+// Carries out a command line whose mode is not the window; returns the exit code.
+int run_command_line(const CommandLine& command);

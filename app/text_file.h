@@ -1,0 +1,21 @@
+// A UTF-8 text file written piece by piece, for reports of any length.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+struct TextFile {
+    std::FILE* file;
+    bool whole;  // every piece so far reached the file
+};
+
+// Creates (or empties) the file; whole is false when it could not be created.
+TextFile text_file_create(const wchar_t* path);
+
+// Appends the text as UTF-8; a piece longer than kTextPieceCapacity - 1 units is cut there.
+void text_file_write(TextFile& file, const wchar_t* text);
+
+// Closes the file; true when it was created and written whole.
+bool text_file_close(TextFile& file);
+
+constexpr std::int32_t kTextPieceCapacity = 2048;

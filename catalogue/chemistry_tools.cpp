@@ -1,0 +1,93 @@
+// Electrolytes and acid-base: albumin-corrected calcium and the anion gap.
+#include "catalogue/catalogue_tools.h"
+
+namespace {
+
+constexpr InputSpec kCalciumInputs[] = {
+    {"ca", L"血清总钙", L"mmol/L", 2.2},
+    {"alb", L"白蛋白", L"g/L", 30},
+};
+constexpr OutputSpec kCalciumOutputs[] = {
+    {"cca", L"校正钙", L"mmol/L", "ca+0.02*(40-alb)", "f2"},
+};
+// Reference range 2.11–2.52 mmol/L; below 1.75 or from 3.50 on is critical.
+constexpr VerdictRule kCalciumRules[] = {
+    {"ca<=0||alb<=0", 2, L"请核对输入：血钙、白蛋白应大于 0"},
+    {"round(cca*100)<175", 2, L"校正钙 < 1.75 mmol/L，严重低钙，立即处理"},
+    {"round(cca*100)>=350", 2, L"校正钙 ≥ 3.50 mmol/L，高钙危象风险"},
+    {"round(cca*100)<211", 1, L"校正钙低于参考范围（2.11–2.52）"},
+    {"round(cca*100)>252", 1, L"校正钙高于参考范围（2.11–2.52）"},
+    {"1", 0, L"校正钙在参考范围内（2.11–2.52）"},
+};
+constexpr WorkedExample kCalciumExamples[] = {
+    {L"ca=2.2 alb=30", L"2.40", 0},
+    {L"ca=2.52 alb=40", L"2.52", 0},
+    {L"ca=2.53 alb=40", L"2.53", 1},
+    {L"ca=2.11 alb=40", L"2.11", 0},
+    {L"ca=2.1 alb=40", L"2.10", 1},
+    {L"ca=1.74 alb=40", L"1.74", 2},
+    {L"ca=3.5 alb=40", L"3.50", 2},
+};
+
+constexpr InputSpec kAnionGapInputs[] = {
+    {"na", L"血钠", L"mmol/L", 140},
+    {"cl", L"血氯", L"mmol/L", 104},
+    {"hco3", L"碳酸氢根", L"mmol/L", 24},
+    {"alb", L"白蛋白", L"g/L", 40},
+};
+constexpr OutputSpec kAnionGapOutputs[] = {
+    {"ag", L"阴离子间隙", L"mmol/L", "na-(cl+hco3)", "f1"},
+    {"agc", L"白蛋白校正 AG", L"mmol/L", "na-(cl+hco3)+0.25*(40-alb)", "f1"},
+};
+constexpr VerdictRule kAnionGapRules[] = {
+    {"na<=0||cl<=0||hco3<=0||alb<=0", 2, L"请核对输入：钠、氯、碳酸氢根、白蛋白均应大于 0"},
+    {"round(agc*10)>160", 1, L"校正 AG > 16 mmol/L，提示高 AG 代谢性酸中毒"},
+    {"round(agc*10)<80", 1, L"校正 AG < 8 mmol/L，低于参考范围"},
+    {"1", 0, L"校正 AG 在参考范围内（8–16 mmol/L）"},
+};
+constexpr WorkedExample kAnionGapExamples[] = {
+    {L"na=140 cl=104 hco3=24 alb=40", L"12.0|12.0", 0},
+    {L"cl=100", L"16.0|16.0", 0},
+    {L"cl=100 alb=36", L"16.0|17.0", 1},
+    {L"cl=108", L"8.0|8.0", 0},
+    {L"cl=110", L"6.0|6.0", 1},
+};
+
+}  // namespace
+
+extern const ToolSpec kCorrectedCalciumTool = {
+    205,
+    L"白蛋白校正钙",
+    L"按白蛋白校正血清总钙",
+    L"电解质与酸碱",
+    L"Payne RB 等，BMJ 1973（SI 式：钙 + 0.02 ×（40 − 白蛋白 g/L））；参考范围 2.11–2.52 mmol/L",
+    L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。",
+    form_rows(kCalciumInputs),
+    kCalciumInputs,
+    count_of(kCalciumOutputs),
+    kCalciumOutputs,
+    count_of(kCalciumRules),
+    kCalciumRules,
+    0,
+    count_of(kCalciumExamples),
+    kCalciumExamples,
+};
+
+extern const ToolSpec kAnionGapTool = {
+    206,
+    L"阴离子间隙",
+    L"AG 与白蛋白校正 AG",
+    L"电解质与酸碱",
+    L"Figge J 等，Crit Care Med 1998（每 g/L 白蛋白校正 0.25）；参考范围 8–16 mmol/L（临床检验操作"
+    L"规程 第4版）",
+    L"低白蛋白会掩盖高 AG；新型分析仪参考范围可能偏低，以本院为准。",
+    form_rows(kAnionGapInputs),
+    kAnionGapInputs,
+    count_of(kAnionGapOutputs),
+    kAnionGapOutputs,
+    count_of(kAnionGapRules),
+    kAnionGapRules,
+    0,
+    count_of(kAnionGapExamples),
+    kAnionGapExamples,
+};

@@ -1,0 +1,110 @@
+// Unit conversions of laboratory values: cholesterol from mg/dL, glucose and creatinine.
+#include "catalogue/catalogue_tools.h"
+
+namespace {
+
+constexpr InputSpec kCholesterolInputs[] = {{"chol_mgdl", L"总胆固醇", L"mg/dL", 174}};
+constexpr OutputSpec kCholesterolOutputs[] = {
+    {"mmol", L"总胆固醇", L"mmol/L", "chol_mgdl/38.67", "f2"},
+    {"mgdl", L"总胆固醇", L"mg/dL", "chol_mgdl", "f0"},
+};
+// Graded on the mmol/L value as shown, with the built-in tool's messages.
+constexpr VerdictRule kCholesterolRules[] = {
+    {"chol_mgdl<=0", 2, L"请核对输入：总胆固醇应大于 0 mg/dL"},
+    {"round(mmol*100)>=620", 2, L"胆固醇明显升高，评估心血管风险"},
+    {"round(mmol*100)>=520", 1, L"边缘升高，建议生活方式干预"},
+    {"1", 0, L"胆固醇在合适范围"},
+};
+constexpr WorkedExample kCholesterolExamples[] = {
+    {L"chol_mgdl=174", L"4.50|174", 0},
+    {L"chol_mgdl=201", L"5.20|201", 1},
+    {L"chol_mgdl=200", L"5.17|200", 0},
+    {L"chol_mgdl=240", L"6.21|240", 2},
+};
+
+constexpr InputSpec kGlucoseInputs[] = {{"glu", L"血糖", L"mmol/L", 5.6}};
+constexpr OutputSpec kGlucoseOutputs[] = {
+    {"mgdl", L"血糖", L"mg/dL", "glu*18", "f0"},
+    {"mmol", L"血糖", L"mmol/L", "glu", "f1"},
+};
+constexpr VerdictRule kGlucoseRules[] = {
+    {"glu<=0", 2, L"请核对输入：血糖应大于 0 mmol/L"},
+    {"round(glu*10)<39", 2, L"低于 3.9 mmol/L：糖尿病患者的低血糖界值"},
+    {"1", 0, L"未达糖尿病患者低血糖界值"},
+};
+constexpr WorkedExample kGlucoseExamples[] = {
+    {L"glu=5.6", L"101|5.6", 0},
+    {L"glu=3.9", L"70|3.9", 0},
+    {L"glu=3.8", L"68|3.8", 2},
+};
+
+constexpr InputSpec kCreatinineInputs[] = {{"scr", L"血肌酐", L"µmol/L", 80}};
+constexpr OutputSpec kCreatinineOutputs[] = {
+    {"mgdl", L"血肌酐", L"mg/dL", "scr/88.4", "f2"},
+    {"umol", L"血肌酐", L"µmol/L", "scr", "f0"},
+};
+constexpr VerdictRule kCreatinineRules[] = {
+    {"scr<=0", 2, L"请核对输入：血肌酐应大于 0 µmol/L"},
+    {"1", 0, L"换算完成，1 mg/dL = 88.4 µmol/L"},
+};
+constexpr WorkedExample kCreatinineExamples[] = {
+    {L"scr=80", L"0.90|80", 0},
+    {L"scr=0", L"0.00|0", 2},
+};
+
+}  // namespace
+
+extern const ToolSpec kCholesterolMgdlTool = {
+    79,
+    L"胆固醇换算（mg/dL）",
+    L"mg/dL 换算为 mmol/L",
+    L"检验换算",
+    L"胆固醇摩尔质量 386.65 g/mol：1 mmol/L = 38.67 mg/dL；分级界值 5.2、6.2 mmol/L",
+    L"外院或国外报告以 mg/dL 计时，先换算为 mmol/L 再对照本院参考范围。",
+    form_rows(kCholesterolInputs),
+    kCholesterolInputs,
+    count_of(kCholesterolOutputs),
+    kCholesterolOutputs,
+    count_of(kCholesterolRules),
+    kCholesterolRules,
+    0,
+    count_of(kCholesterolExamples),
+    kCholesterolExamples,
+};
+
+extern const ToolSpec kGlucoseTool = {
+    219,
+    L"血糖换算",
+    L"mmol/L 与 mg/dL 互换",
+    L"检验换算",
+    L"葡萄糖摩尔质量 180.16 g/mol，常用取整系数 1 mmol/L = 18 mg/dL；ADA 2024 1 级低血糖 < 3.9 "
+    L"mmol/L",
+    L"3.9 mmol/L 是糖尿病患者的低血糖界值；非糖尿病者低血糖按 < 2.8 mmol/L 判断。",
+    form_rows(kGlucoseInputs),
+    kGlucoseInputs,
+    count_of(kGlucoseOutputs),
+    kGlucoseOutputs,
+    count_of(kGlucoseRules),
+    kGlucoseRules,
+    0,
+    count_of(kGlucoseExamples),
+    kGlucoseExamples,
+};
+
+extern const ToolSpec kCreatinineTool = {
+    220,
+    L"肌酐换算",
+    L"µmol/L 换算为 mg/dL",
+    L"检验换算",
+    L"肌酐摩尔质量 113.12 g/mol：1 mg/dL = 88.4 µmol/L",
+    L"国外文献与公式多用 mg/dL，录入前先换算。",
+    form_rows(kCreatinineInputs),
+    kCreatinineInputs,
+    count_of(kCreatinineOutputs),
+    kCreatinineOutputs,
+    count_of(kCreatinineRules),
+    kCreatinineRules,
+    0,
+    count_of(kCreatinineExamples),
+    kCreatinineExamples,
+};

@@ -1,0 +1,99 @@
+// Kidney function: eGFR (CKD-EPI 2021) and creatinine clearance (Cockcroft-Gault).
+#include "catalogue/catalogue_tools.h"
+
+namespace {
+
+constexpr InputSpec kEgfrInputs[] = {
+    {"scr", L"血肌酐", L"µmol/L", 80},
+    {"age", L"年龄", L"岁", 50},
+    {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
+};
+constexpr OutputSpec kEgfrOutputs[] = {
+    {"egfr", L"eGFR", L"ml/min/1.73m²",
+     "142*min(scr/88.4/(sex==2?0.7:0.9),1)^(sex==2?-0.241:-0.302)*max(scr/88.4/(sex==2?0.7:0.9),1)"
+     "^(-1.2)*0.9938^age*(sex==2?1.012:1)",
+     "f0"},
+};
+// KDIGO stages read from the number shown.
+constexpr VerdictRule kEgfrRules[] = {
+    {"scr<=0||age<18||age>120||!(sex==1||sex==2)", 2,
+     L"请核对输入：肌酐大于 0，年龄 18–120 岁，性别选男或女"},
+    {"round(egfr)<15", 2, L"G5 期：肾衰竭（eGFR < 15）"},
+    {"round(egfr)<30", 2, L"G4 期：重度下降（eGFR 15–29）"},
+    {"round(egfr)<45", 1, L"G3b 期：中至重度下降（eGFR 30–44）"},
+    {"round(egfr)<60", 1, L"G3a 期：轻至中度下降（eGFR 45–59）"},
+    {"round(egfr)<90", 0, L"G2 期：轻度下降（eGFR 60–89）"},
+    {"1", 0, L"G1 期：正常或升高（eGFR ≥ 90）"},
+};
+constexpr WorkedExample kEgfrExamples[] = {
+    {L"scr=80 age=50 sex=1", L"103", 0},
+    {L"scr=70.72 age=70 sex=2", L"79", 0},
+    {L"scr=70.72 age=70 sex=1", L"95", 0},
+    {L"scr=106.08 age=55 sex=1", L"71", 0},
+    {L"scr=114 age=70 sex=1", L"60", 0},
+    {L"scr=116 age=70 sex=1", L"58", 1},
+    {L"scr=300 age=60 sex=2", L"15", 2, L"G4 期：重度下降（eGFR 15–29）"},
+    {L"age=17", L"127", 2},
+};
+
+constexpr InputSpec kClearanceInputs[] = {
+    {"scr", L"血肌酐", L"µmol/L", 80},
+    {"age", L"年龄", L"岁", 60},
+    {"weight", L"体重", L"kg", 65},
+    {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
+};
+constexpr OutputSpec kClearanceOutputs[] = {
+    {"crcl", L"肌酐清除率", L"ml/min", "(140-age)*weight*(sex==2?0.85:1)/(72*scr/88.4)", "f0"},
+};
+constexpr VerdictRule kClearanceRules[] = {
+    {"scr<=0||weight<=0||age<18||age>120||!(sex==1||sex==2)", 2,
+     L"请核对输入：肌酐、体重大于 0，年龄 18–120 岁，性别选男或女"},
+    {"round(crcl)<30", 2, L"肌酐清除率 < 30 ml/min，多数药物需调整剂量"},
+    {"round(crcl)<60", 1, L"肌酐清除率 30–59 ml/min，核对药物剂量"},
+    {"1", 0, L"肌酐清除率 ≥ 60 ml/min"},
+};
+constexpr WorkedExample kClearanceExamples[] = {
+    {L"scr=80 age=60 weight=65 sex=1", L"80", 0},
+    {L"sex=2", L"68", 0},
+    {L"scr=107", L"60", 0},
+    {L"scr=108", L"59", 1},
+    {L"scr=200 age=70 weight=50", L"21", 2},
+};
+
+}  // namespace
+
+extern const ToolSpec kEgfrTool = {
+    203,
+    L"eGFR（CKD-EPI 2021）",
+    L"估算肾小球滤过率与 CKD 分期",
+    L"肾功能",
+    L"CKD-EPI 2021 肌酐方程（Inker LA，N Engl J Med 2021，不含种族系数）；分期 KDIGO 2012",
+    L"适用于 18 岁以上、肌酐稳定者；急性肾损伤时估算值不可靠。",
+    form_rows(kEgfrInputs),
+    kEgfrInputs,
+    count_of(kEgfrOutputs),
+    kEgfrOutputs,
+    count_of(kEgfrRules),
+    kEgfrRules,
+    0,
+    count_of(kEgfrExamples),
+    kEgfrExamples,
+};
+
+extern const ToolSpec kCreatinineClearanceTool = {
+    204,
+    L"肌酐清除率",
+    L"Cockcroft-Gault 公式",
+    L"肾功能",
+    L"Cockcroft DW，Gault MH，Nephron 1976（未按 1.73 m² 标准化）",
+    L"药品说明书多按肌酐清除率分档调整剂量；体重用实际体重。",
+    form_rows(kClearanceInputs),
+    kClearanceInputs,
+    count_of(kClearanceOutputs),
+    kClearanceOutputs,
+    count_of(kClearanceRules),
+    kClearanceRules,
+    0,
+    count_of(kClearanceExamples),
+    kClearanceExamples,
+};

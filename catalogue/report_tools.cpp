@@ -1,0 +1,212 @@
+// One tool per report generator (tools 101 to 111, id = 100 + report kind). Each declares the
+// inputs its generator reads; selectors are choice inputs listing the generator's rows.
+#include "catalogue/catalogue_tools.h"
+
+namespace {
+
+constexpr InputSpec kRosterInputs[] = {
+    {"nurses", L"护士人数", L"人（1–40）", 6},
+    {"days", L"排班天数", L"天（1–31）", 7},
+};
+constexpr WorkedExample kRosterExamples[] = {
+    {L"nurses=6 days=7",
+     L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。", 0,
+     L"已生成轮转排班表，可复制到排班本或表格"},
+};
+
+constexpr InputSpec kDosingInputs[] = {
+    {"start", L"首剂时间", L"时（0–23）", 8},
+    {"interval", L"给药间隔", L"小时", 8},
+    {"times", L"给药次数", L"次（1–30）", 6},
+};
+constexpr WorkedExample kDosingExamples[] = {
+    {L"start=8 interval=8 times=6", L"首剂时间 8:00，间隔 8 小时，共 6 次：", 0,
+     L"给药时间表已生成，注意首剂与夜间给药时间"},
+};
+
+constexpr InputChoice kBloodDrawChoices[] = {
+    {1, L"血常规"}, {2, L"凝血"},      {3, L"生化"},     {4, L"血气"},
+    {5, L"血培养"}, {6, L"血糖/乳酸"}, {7, L"其他项目"},
+};
+constexpr InputSpec kBloodDrawInputs[] = {
+    {"kind", L"本次检验项目", L"", 1, count_of(kBloodDrawChoices), kBloodDrawChoices},
+};
+constexpr WorkedExample kBloodDrawExamples[] = {
+    {L"kind=1", L"标准采血顺序（按添加剂，避免交叉污染）：", 0,
+     L"按标准顺序采血可减少溶血与交叉污染"},
+};
+
+constexpr InputChoice kCriticalChoices[] = {
+    {1, L"电解质"}, {2, L"血糖与血气"}, {3, L"血常规"},   {4, L"凝血"},
+    {5, L"微生物"}, {6, L"心肌与胰酶"}, {7, L"其他项目"},
+};
+constexpr InputSpec kCriticalInputs[] = {
+    {"kind", L"检验类别", L"", 1, count_of(kCriticalChoices), kCriticalChoices},
+};
+constexpr WorkedExample kCriticalExamples[] = {
+    {L"kind=1", L"常见检验危急值（参考，需以本院文件为准）：", 0,
+     L"危急值必须闭环：报告、接收、处理、记录"},
+};
+
+constexpr InputChoice kHighAlertChoices[] = {
+    {1, L"高浓度电解质"},
+    {2, L"胰岛素与口服降糖药"},
+    {3, L"抗凝与化疗药"},
+    {4, L"麻醉与肌松药"},
+};
+constexpr InputSpec kHighAlertInputs[] = {
+    {"kind", L"药品类别", L"", 1, count_of(kHighAlertChoices), kHighAlertChoices},
+};
+constexpr WorkedExample kHighAlertExamples[] = {
+    {L"kind=1", L"高警示药品类别与要点：", 0, L"高警示药品须专区、专标识、双人核对"},
+};
+
+constexpr InputChoice kDrugChoices[] = {
+    {1, L"1 头孢曲松"}, {2, L"2 葡萄糖酸钙"}, {3, L"3 万古霉素"}, {4, L"4 呋塞米"},
+    {5, L"5 氨溴索"},   {6, L"6 奥美拉唑"},   {7, L"7 维生素C"},  {8, L"8 胰岛素"},
+    {9, L"9 碳酸氢钠"}, {10, L"10 多巴胺"},
+};
+constexpr InputSpec kCompatibilityInputs[] = {
+    {"drugA", L"药物甲", L"", 1, count_of(kDrugChoices), kDrugChoices},
+    {"drugB", L"药物乙", L"", 8, count_of(kDrugChoices), kDrugChoices},
+};
+constexpr WorkedExample kCompatibilityExamples[] = {
+    {L"drugA=1 drugB=2", L"待查：1 号 头孢曲松  +  2 号 葡萄糖酸钙", 3,
+     L"禁忌：不可同瓶输注，需间隔冲管"},
+    {L"drugA=8 drugB=1", L"待查：8 号 胰岛素  +  1 号 头孢曲松", 0,
+     L"未收录明确禁忌，仍需核对院内配伍表"},
+};
+
+constexpr InputSpec kFollowUpInputs[] = {
+    {"start", L"首次随访距今", L"天", 7},
+    {"gap", L"随访间隔", L"天", 30},
+    {"times", L"随访次数", L"次（1–20）", 6},
+};
+constexpr WorkedExample kFollowUpExamples[] = {
+    {L"start=7 gap=30 times=6", L"随访节点（以今天为基准，起始第 7 天，间隔 30 天，共 6 次）：", 0,
+     L"随访计划已生成，可按日期短信提醒患者"},
+};
+
+constexpr WorkedExample kChecklistExamples[] = {
+    {L"", L"手术安全核查表（三步核查）：", 0, L"三方核查缺一不可，签字后归档"},
+};
+
+constexpr InputSpec kHandoverInputs[] = {
+    {"beds", L"床位数", L"张（1–30）", 10},
+};
+constexpr WorkedExample kHandoverExamples[] = {
+    {L"beds=10", L"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）：", 0,
+     L"模板已生成，床旁交接并双方签名"},
+};
+
+constexpr InputSpec kInfusionInputs[] = {
+    {"bed", L"床号", L"", 1},
+    {"dose", L"医嘱药量", L"", 1},
+    {"volume", L"溶媒量", L"ml", 250},
+    {"gtt", L"滴速", L"滴/分", 40},
+};
+constexpr WorkedExample kInfusionExamples[] = {
+    {L"bed=1 dose=1 volume=250 gtt=40", L"静脉输液卡", 0, L"输液卡已生成，双人核对后执行"},
+};
+
+constexpr InputChoice kPanelChoices[] = {
+    {1, L"血常规"},       {2, L"生化全套"},         {3, L"凝血四项"},
+    {4, L"甲状腺功能"},   {5, L"心肌损伤标志物"},   {6, L"尿常规"},
+};
+constexpr InputSpec kPanelInputs[] = {
+    {"panel", L"检验套餐", L"", 1, count_of(kPanelChoices), kPanelChoices},
+};
+constexpr WorkedExample kPanelExamples[] = {
+    {L"panel=6", L"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。", 0,
+     L"套餐与采血管已列出，按顺序采血"},
+};
+
+}  // namespace
+
+extern const ToolSpec kRosterTool = {
+    101, L"护士排班表", L"三班轮转排班", L"护理与排班",
+    L"三班轮转（白班、夜班、休息），每日每班 1 人，按人员顺序滚动",
+    L"生成后复制到排班本或表格，再按人员能级与休假调整。",
+    form_rows(kRosterInputs), kRosterInputs, 0, nullptr, 0, nullptr, 1,
+    count_of(kRosterExamples), kRosterExamples,
+};
+
+extern const ToolSpec kDosingTableTool = {
+    102, L"给药时间表", L"等间隔给药的时间与日期", L"用药",
+    L"等间隔给药：第 n 次 = 首剂时间 +（n − 1）× 间隔",
+    L"首剂时间按 24 小时制填写；抗菌药物间隔需结合半衰期与肝肾功能。",
+    form_rows(kDosingInputs), kDosingInputs, 0, nullptr, 0, nullptr, 2,
+    count_of(kDosingExamples), kDosingExamples,
+};
+
+extern const ToolSpec kBloodDrawTool = {
+    103, L"采血顺序", L"真空采血管的标准顺序", L"检验",
+    L"按添加剂排列的标准采血顺序（血培养、枸橼酸钠、血清、肝素、EDTA、氟化钠）",
+    L"多管采血时按顺序采集，避免添加剂交叉污染。",
+    form_rows(kBloodDrawInputs), kBloodDrawInputs, 0, nullptr, 0, nullptr, 3,
+    count_of(kBloodDrawExamples), kBloodDrawExamples,
+};
+
+extern const ToolSpec kCriticalValuesTool = {
+    104, L"检验危急值", L"常见危急值与报告流程", L"检验",
+    L"常见检验危急值参考，以本院《危急值报告目录》为准",
+    L"危急值须在 15 分钟内电话报告临床并登记。",
+    form_rows(kCriticalInputs), kCriticalInputs, 0, nullptr, 0, nullptr, 4,
+    count_of(kCriticalExamples), kCriticalExamples,
+};
+
+extern const ToolSpec kHighAlertTool = {
+    105, L"高警示药品", L"类别与管理要点", L"用药",
+    L"高警示药品分类管理：专区存放、专用标识、双人核对",
+    L"选择药品类别，查看管理要点。",
+    form_rows(kHighAlertInputs), kHighAlertInputs, 0, nullptr, 0, nullptr, 5,
+    count_of(kHighAlertExamples), kHighAlertExamples,
+};
+
+extern const ToolSpec kCompatibilityTool = {
+    106, L"注射剂配伍", L"两种注射剂能否同瓶", L"用药",
+    L"常见注射剂配伍禁忌（收录 10 种药物），以本院配伍表为准",
+    L"未收录的组合不等于可以配伍；现配现用，换药间隔冲管。",
+    form_rows(kCompatibilityInputs), kCompatibilityInputs, 0, nullptr, 0, nullptr, 6,
+    count_of(kCompatibilityExamples), kCompatibilityExamples,
+};
+
+extern const ToolSpec kFollowUpTool = {
+    107, L"随访计划", L"按间隔生成随访日期", L"护理与排班",
+    L"以今天为基准：第 n 次 = 今天 + 首次天数 +（n − 1）× 间隔",
+    L"日期按本机今天的日期计算；可复制给患者或用于短信提醒。",
+    form_rows(kFollowUpInputs), kFollowUpInputs, 0, nullptr, 0, nullptr, 7,
+    count_of(kFollowUpExamples), kFollowUpExamples,
+};
+
+extern const ToolSpec kSurgicalChecklistTool = {
+    108, L"手术安全核查", L"麻醉前、手术前、离室前", L"护理与排班",
+    L"手术安全核查三步法：麻醉实施前、手术开始前、患者离室前",
+    L"三方共同口述确认并签字，任一环节缺失不得开台。",
+    0, nullptr, 0, nullptr, 0, nullptr, 8,
+    count_of(kChecklistExamples), kChecklistExamples,
+};
+
+extern const ToolSpec kHandoverTool = {
+    109, L"交班报告模板", L"按床位生成交班表", L"护理与排班",
+    L"床旁交接班要素：诊断、生命体征、处置、管路、下一班关注",
+    L"危重、新入院、手术、输血及病情变化患者逐一床旁交接。",
+    form_rows(kHandoverInputs), kHandoverInputs, 0, nullptr, 0, nullptr, 9,
+    count_of(kHandoverExamples), kHandoverExamples,
+};
+
+extern const ToolSpec kInfusionCardTool = {
+    110, L"输液卡", L"静脉输液卡与滴速", L"用药",
+    L"标准输液器 20 滴/ml：滴/分 × 3 = ml/h",
+    L"药量按医嘱单位填写；双人核对后悬挂。",
+    form_rows(kInfusionInputs), kInfusionInputs, 0, nullptr, 0, nullptr, 10,
+    count_of(kInfusionExamples), kInfusionExamples,
+};
+
+extern const ToolSpec kLabPanelsTool = {
+    111, L"检验套餐说明", L"项目、采血管与注意事项", L"检验",
+    L"常用检验套餐的项目、采血管与采集注意事项",
+    L"选择套餐，查看项目与注意事项。",
+    form_rows(kPanelInputs), kPanelInputs, 0, nullptr, 0, nullptr, 11,
+    count_of(kPanelExamples), kPanelExamples,
+};

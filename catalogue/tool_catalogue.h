@@ -1,0 +1,17 @@
+// Every tool of the program: constant descriptors in menu order, and a lookup by id.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_spec.h"
+
+struct ToolList {
+    const ToolSpec* const* tools;
+    std::int32_t count;
+};
+
+// The built-in tool first, then each category's tools; the menu shows them in this order.
+ToolList tool_catalogue();
+
+// The tool with this id, or null when there is none.
+const ToolSpec* find_tool(std::int32_t id);
