@@ -15,3 +15,7 @@ ToolList tool_catalogue();
 
 // The tool with this id, or null when there is none.
 const ToolSpec* find_tool(std::int32_t id);
+
+// The categories of the catalogue, each once, in the order they first appear (the menu's order);
+// returns how many there are, at most capacity.
+std::int32_t catalogue_categories(const wchar_t** categories, std::int32_t capacity);

@@ -1,13 +1,11 @@
 // The commands behind the buttons: compute, copy, clear and About. Saving is in record_file.cpp.
 #include <cmath>
 
-#include "app/form_values.h"
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
 
 namespace {
 
-constexpr std::int32_t kInputText = 128;
 constexpr std::int32_t kDetail = 4096;
 constexpr std::int32_t kVerdict = 512;
 constexpr std::int32_t kMessage = 256;
@@ -18,9 +16,7 @@ constexpr std::int32_t kAboutText = 1400;
 bool read_inputs(double* values) {
     const ToolSpec& tool = *g_window.tool;
     for (std::int32_t i = 0; i < tool.input_count; ++i) {
-        wchar_t text[kInputText];
-        GetWindowTextW(g_window.input_edits[i], text, kInputText);
-        values[i] = read_input_value(text);
+        values[i] = form_input_value(i);
         if (!std::isfinite(values[i])) {
             wchar_t message[kMessage];
             text_format(message, kMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
@@ -31,15 +27,6 @@ bool read_inputs(double* values) {
         }
     }
     return true;
-}
-
-void show_defaults() {
-    const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
-        wchar_t text[kDefaultValueText];
-        format_default_value(tool.inputs[i].default_value, text, kDefaultValueText);
-        SetWindowTextW(g_window.input_edits[i], text);
-    }
 }
 
 // The clipboard block: title, CR LF and the summary, filled before the clipboard is touched.
@@ -114,7 +101,7 @@ void copy_result_command() {
 }
 
 void clear_command() {
-    show_defaults();
+    show_default_inputs();
     const ToolSpec& tool = *g_window.tool;
     SetWindowTextW(g_window.result_edit, L"");
     SetWindowTextW(g_window.verdict_label, kVerdictPrompt);

@@ -1,7 +1,6 @@
 // The main window's start-up, controls and message loop.
 #include "ui/main_window.h"
 
-#include "app/form_values.h"
 #include "engine/wide_text.h"
 
 MainWindowState g_window;
@@ -12,6 +11,7 @@ constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kClientWidth = 1020;
 constexpr int kClientHeight = 720;
 constexpr int kIconId = 1;
+constexpr std::int32_t kBasisText = 512;
 
 struct FontSpec {
     HFONT MainWindowState::*slot;
@@ -31,10 +31,6 @@ constexpr FontSpec kFonts[] = {
     {&MainWindowState::small_font, -12, FW_NORMAL, L"Microsoft YaHei UI"},
 };
 
-// Input rows: label, box and unit, one row every 34 pixels from y = 150.
-constexpr int kRowTop = 150;
-constexpr int kRowStep = 34;
-
 struct ButtonSpec {
     int id;
     const wchar_t* caption;
@@ -49,13 +45,6 @@ constexpr ButtonSpec kButtons[kButtonCount] = {
 };
 constexpr int kButtonTop = 668;
 constexpr int kButtonHeight = 40;
-
-struct Box {
-    int x;
-    int y;
-    int width;
-    int height;
-};
 
 constexpr Box kVerdictBox = {492, 142, 492, 46};
 constexpr Box kResultBox = {492, 196, 492, 232};
@@ -85,47 +74,20 @@ void register_class() {
     RegisterClassExW(&window_class);
 }
 
-HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
-                  const wchar_t* text, HFONT font) {
-    HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style,
-                                   box.x, box.y, box.width, box.height, g_window.main_window,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   g_window.instance, nullptr);
-    if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return control;
-}
-
-void create_input_row(std::int32_t i) {
-    const InputSpec& input = g_window.tool->inputs[i];
-    int y = kRowTop + kRowStep * i;
-    create_child(L"STATIC", 0, SS_RIGHT, {24, y + 1, 184, 22}, 0, input.label, g_window.label_font);
-    HWND edit = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, {216, y - 4, 152, 27},
-                             ID_INPUT_FIRST + i, L"", g_window.input_font);
-    g_window.input_edits[i] = edit;
-    wchar_t text[kDefaultValueText];
-    format_default_value(input.default_value, text, kDefaultValueText);
-    SetWindowTextW(edit, text);
-    if (input.unit != nullptr && input.unit[0] != L'\0') {
-        create_child(L"STATIC", 0, 0, {374, y, 78, 22}, 0, input.unit, g_window.small_font);
-    }
-}
-
-// Builds every control once, in a fixed order, when the window is created.
+// Builds every control, in a fixed order, when the window is created; the input rows are built
+// again whenever another tool is opened.
 void on_create(HWND window) {
     g_window.main_window = window;
-    const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < tool.input_count && i < kMaxValues; ++i)
-        create_input_row(i);
+    create_input_rows();
     g_window.verdict_label =
         create_child(L"STATIC", 0, 0, kVerdictBox, 0, kVerdictPrompt, g_window.verdict_font);
     g_window.result_edit = create_child(L"EDIT", WS_EX_CLIENTEDGE,
                                         WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                                         kResultBox, ID_RESULT, L"", g_window.result_font);
-    g_window.tip_label = create_child(L"STATIC", 0, 0, kTipBox, 0,
-                                      tool.tip != nullptr ? tool.tip : L"", g_window.small_font);
-    wchar_t basis[512];
-    text_format(basis, 512, L"参考依据：%ls", tool.basis != nullptr ? tool.basis : L"");
-    create_child(L"STATIC", 0, 0, kBasisBox, 0, basis, g_window.small_font);
+    g_window.tip_label = create_child(L"STATIC", 0, 0, kTipBox, 0, L"", g_window.small_font);
+    g_window.basis_label = create_child(L"STATIC", 0, 0, kBasisBox, 0, L"", g_window.small_font);
+    show_tool_texts();
+    check_open_tool();
     for (int b = 0; b < kButtonCount; ++b) {
         const ButtonSpec& button = kButtons[b];
         g_window.buttons[b] = create_child(L"BUTTON", 0, BS_OWNERDRAW,
@@ -135,11 +97,11 @@ void on_create(HWND window) {
     set_status(L"就绪：填写参数后按 F5 或点击“计算”");
 }
 
-// The outer size for the 1020 x 720 client area under this system's frame metrics (1036 x 780
-// with the usual ones). The window is created at this size and cannot be given another.
+// The outer size for the 1020 x 720 client area and the menu bar under this system's frame
+// metrics. The window is created at this size and cannot be given another.
 SIZE outer_size() {
     RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, kWindowStyle, FALSE);
+    AdjustWindowRect(&frame, kWindowStyle, TRUE);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -167,18 +129,38 @@ bool on_command(WORD id) {
             about_command();
             return true;
         default:
-            return false;
+            return menu_command(id);
     }
 }
 
-// Enter and F5 in any child control compute, and are not passed on to the control.
+// Enter and F5 in any child control compute, and are not passed on to the control; Enter in an
+// open drop-down list only closes it.
 bool is_compute_key(const MSG& message) {
     return message.message == WM_KEYDOWN &&
            (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
-           IsChild(g_window.main_window, message.hwnd);
+           IsChild(g_window.main_window, message.hwnd) &&
+           !(message.wParam == VK_RETURN && SendMessageW(message.hwnd, CB_GETDROPPEDSTATE, 0, 0));
 }
 
 }  // namespace
+
+HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
+                  const wchar_t* text, HFONT font) {
+    HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style,
+                                   box.x, box.y, box.width, box.height, g_window.main_window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   g_window.instance, nullptr);
+    if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return control;
+}
+
+void show_tool_texts() {
+    const ToolSpec& tool = *g_window.tool;
+    SetWindowTextW(g_window.tip_label, tool.tip != nullptr ? tool.tip : L"");
+    wchar_t basis[kBasisText];
+    text_format(basis, kBasisText, L"参考依据：%ls", tool.basis != nullptr ? tool.basis : L"");
+    SetWindowTextW(g_window.basis_label, basis);
+}
 
 // The status line is only painted; it is also published as a global atom under the window
 // property kStatusProperty, so that assistive and automation tools can read it.
@@ -237,13 +219,13 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
     SIZE size = outer_size();
     int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-    g_window.main_window =
-        CreateWindowExW(0, kMainWindowClass, tool->title, kWindowStyle, x < 0 ? 0 : x,
-                        y < 0 ? 0 : y, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+    g_window.main_window = CreateWindowExW(0, kMainWindowClass, tool->title, kWindowStyle,
+                                           x < 0 ? 0 : x, y < 0 ? 0 : y, size.cx, size.cy, nullptr,
+                                           create_main_menu(), instance, nullptr);
     if (g_window.main_window == nullptr) return 1;
     ShowWindow(g_window.main_window, SW_SHOW);
     UpdateWindow(g_window.main_window);
-    SetFocus(g_window.input_edits[0]);
+    focus_first_input();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -251,6 +233,7 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
             compute_command();
             continue;
         }
+        if (move_input_focus(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -13,8 +13,10 @@ enum ControlId : int {
     ID_COPY_RESULT = 1003,
     ID_CLEAR = 1004,
     ID_ABOUT = 1005,
+    ID_OPEN_RECORDS = 1006,
     ID_INPUT_FIRST = 2000,
     ID_RESULT = 3000,
+    ID_TOOL_FIRST = 4000,  // the menu item of catalogue entry i is ID_TOOL_FIRST + i
 };
 
 constexpr int kButtonCount = 5;
@@ -33,10 +35,13 @@ struct MainWindowState {
     HWND main_window;
     const ToolSpec* tool;
     VerdictLevel verdict_level;
-    HWND input_edits[kMaxValues];
+    HWND input_edits[kMaxValues];  // an edit box, or a drop-down list for an input with choices
+    HWND input_labels[kMaxValues];
+    HWND input_units[kMaxValues];
     HWND result_edit;
     HWND verdict_label;
     HWND tip_label;
+    HWND basis_label;
     HWND buttons[kButtonCount];
     HFONT title_font;
     HFONT caption_font;
@@ -59,6 +64,42 @@ extern MainWindowState g_window;
 // Creates the window and runs the message loop; 1 when the window cannot be created, else 0.
 int run_main_window(HINSTANCE instance, const ToolSpec* tool);
 
+// A place in the client area.
+struct Box {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// One visible child control of the main window, with its font.
+HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
+                  const wchar_t* text, HFONT font);
+
+// Shows the tool's tip and basis in their labels.
+void show_tool_texts();
+
+// The input form (tool_form.cpp): one row per input, a box or a drop-down list each.
+void create_input_rows();
+void destroy_input_rows();
+// The value of input i as the form holds it: the typed number, or the chosen option's value.
+double form_input_value(std::int32_t i);
+// Puts every input back to its default.
+void show_default_inputs();
+// The focus in the first input, or in the window when the tool has none.
+void focus_first_input();
+// Tab and Shift+Tab from the control that has the focus: true when the key was taken.
+bool move_input_focus(const MSG& message);
+
+// The menu bar (tool_menu.cpp): tools by category, records and help.
+HMENU create_main_menu();
+// A check mark beside the open tool's menu item only.
+void check_open_tool();
+// Opens the tool in the window: a new form, texts and an empty result.
+void select_tool(const ToolSpec* tool);
+// Menu commands beyond the buttons; false for an id that is none of them.
+bool menu_command(WORD id);
+
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Replaces the status line and has the footer repainted.
@@ -70,6 +111,7 @@ void save_record_command();
 void copy_result_command();
 void clear_command();
 void about_command();
+void open_records_command();
 
 // Painting.
 void paint_main_window(HWND window);

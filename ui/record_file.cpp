@@ -1,5 +1,8 @@
 // "保存记录": appends the last result to the tool's CSV file under the local application-data
 // folder. A save that did not reach the file is said so; it is never reported as done.
+#include <windows.h>
+
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -31,18 +34,25 @@ void create_folder_chain(const wchar_t* folder) {
     CreateDirectoryW(prefix, nullptr);
 }
 
-// The record file's full path; false when the application-data folder cannot be had.
-bool record_file_path(wchar_t* path) {
+// The records folder under the local application-data folder, created when it is missing;
+// false when the application-data folder cannot be had.
+bool make_records_folder(wchar_t* folder) {
     wchar_t base[MAX_PATH];
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base))) {
         return false;
     }
-    wchar_t folder[kPathCapacity];
     if (text_format(folder, kPathCapacity, L"%ls\\TalvoMedSuite\\records",
                     static_cast<const wchar_t*>(base)) < 0) {
         return false;
     }
     create_folder_chain(folder);
+    return true;
+}
+
+// The open tool's record file in the records folder (made when missing).
+bool make_record_file_path(wchar_t* path) {
+    wchar_t folder[kPathCapacity];
+    if (!make_records_folder(folder)) return false;
     wchar_t name[kRecordNameCapacity];
     record_file_name(g_window.tool->id, name, kRecordNameCapacity);
     return text_format(path, kPathCapacity, L"%ls\\%ls", static_cast<const wchar_t*>(folder),
@@ -102,7 +112,7 @@ void save_record_command() {
         return;
     }
     wchar_t path[kPathCapacity];
-    if (!record_file_path(path)) {
+    if (!make_record_file_path(path)) {
         wchar_t name[kRecordNameCapacity];
         record_file_name(g_window.tool->id, name, kRecordNameCapacity);
         report_failure(name);
@@ -120,4 +130,13 @@ void save_record_command() {
     set_status(status);
     MessageBoxW(g_window.main_window, L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。",
                 L"已保存", MB_ICONINFORMATION);
+}
+
+// Shows the records folder in Explorer, creating it first so that there is something to show.
+void open_records_command() {
+    wchar_t folder[kPathCapacity];
+    bool opened = make_records_folder(folder) &&
+                  reinterpret_cast<INT_PTR>(ShellExecuteW(g_window.main_window, L"open", folder,
+                                                          nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+    set_status(opened ? L"已打开记录文件夹" : L"无法打开记录文件夹");
 }

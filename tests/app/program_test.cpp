@@ -62,6 +62,32 @@ TEST(Program, SelftestWritesTheReport) {
     }
 }
 
+// The forms beyond the built-in self-test, as IT runs them on a workstation.
+TEST(Program, ToolsListAndValidation) {
+    struct Form {
+        const char* name;
+        const wchar_t* arguments;
+        const char* file;
+        int exit_code;
+        const char* starts;
+    };
+    const Form forms[] = {
+        {"tool", L"--selftest r.txt --tool 201 weight=81", "r.txt", 0,
+         "TOOL|201|体重指数 BMI|体格与营养\r\nLEVEL|2\r\nOUT|体重指数 BMI|28.0|kg/m²\r\n"},
+        {"unknown_tool", L"--tool 7 --selftest", "selftest.txt", 4, "USAGE|未知工具编号：7\r\n"},
+        {"list", L"--list-tools", "tools.txt", 0, "TOOL|78|检验换算|Sorvane|0\r\n"},
+        {"validate", L"--validate \"v 1.txt\"", "v 1.txt", 0, "CASE|78|1|PASS\r\n"},
+    };
+    for (const Form& form : forms) {
+        SCOPED_TRACE(form.name);
+        std::string folder = case_folder(form.name, form.file);
+        EXPECT_EQ(run_program(form.arguments, folder), form.exit_code);
+        std::string bytes = read_file_bytes((folder + "\\" + form.file).c_str());
+        EXPECT_EQ(bytes.substr(0, std::string(form.starts).size()), form.starts);
+        EXPECT_EQ(bytes.find("|FAIL|"), std::string::npos);
+    }
+}
+
 TEST(Program, UnwritableReportExitsThree) {
     std::string folder = case_folder("unwritable", nullptr);
     EXPECT_EQ(run_program(L"--selftest no_such_folder\\x\\report.txt", folder),

@@ -51,6 +51,17 @@ TEST(Catalogue, IdsAndReportKinds) {
     EXPECT_EQ(find_tool(999), nullptr);
 }
 
+TEST(Catalogue, CategoriesInMenuOrder) {
+    const wchar_t* categories[16];
+    ASSERT_EQ(catalogue_categories(categories, 16), 11);
+    const wchar_t* expected[] = {L"检验换算", L"体格与营养", L"肾功能",     L"电解质与酸碱",
+                                 L"心血管",   L"重症与评分", L"消化与肝病", L"护理评估",
+                                 L"用药",     L"护理与排班", L"检验"};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(std::wstring(categories[i]), expected[i]) << i;
+    EXPECT_EQ(catalogue_categories(categories, 2), 2);
+}
+
 // Formulas and conditions parse and evaluate cleanly at the defaults; choices hold their default.
 TEST(Catalogue, FormulasAndChoicesAtDefaults) {
     ToolList list = tool_catalogue();

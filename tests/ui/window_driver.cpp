@@ -38,15 +38,20 @@ bool wait_until(const std::function<bool()>& condition) {
     return condition();
 }
 
-RunningProgram start_program() {
+RunningProgram launch_program(const std::wstring& arguments) {
     RunningProgram program = {};
-    std::wstring command = L"\"" + program_path() + L"\"";
+    std::wstring command = L"\"" + program_path() + L"\" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &program.process)) {
-        return program;
+        program.process = {};
     }
+    return program;
+}
+
+void wait_for_window(RunningProgram& program) {
+    if (program.process.hProcess == nullptr) return;
     WaitForInputIdle(program.process.hProcess, 5000);
     wait_until([&] {
         HWND window = FindWindowW(kMainWindowClass, nullptr);
@@ -56,6 +61,11 @@ RunningProgram start_program() {
         program.window = window;
         return IsWindowVisible(window) != FALSE;
     });
+}
+
+RunningProgram start_program(const std::wstring& arguments) {
+    RunningProgram program = launch_program(arguments);
+    wait_for_window(program);
     return program;
 }
 

@@ -17,8 +17,12 @@ struct RunningProgram {
 // sorvane.exe, beside the test program.
 std::wstring program_path();
 
-// Starts the program and waits for its main window; window is null when it did not appear.
-RunningProgram start_program();
+// Starts the program with the arguments and waits for its main window; window is null when it
+// did not appear.
+RunningProgram start_program(const std::wstring& arguments = L"");
+// Starts it without waiting; wait_for_window then finds the window once it is up.
+RunningProgram launch_program(const std::wstring& arguments);
+void wait_for_window(RunningProgram& program);
 
 // Closes the window and returns the program's exit code.
 DWORD close_program(RunningProgram& program);

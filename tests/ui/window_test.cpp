@@ -81,7 +81,7 @@ TEST_F(Window, FrameAndSize) {
     EXPECT_EQ(limits.ptMaxTrackSize.x, outer.right - outer.left);
     EXPECT_EQ(limits.ptMaxTrackSize.y, outer.bottom - outer.top);
     RECT expected = {0, 0, 1020, 720};
-    AdjustWindowRect(&expected, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
+    AdjustWindowRect(&expected, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, TRUE);
     EXPECT_EQ(outer.right - outer.left, expected.right - expected.left);
     EXPECT_EQ(outer.bottom - outer.top, expected.bottom - expected.top);
     EXPECT_EQ(status_text(program.window), L"就绪：填写参数后按 F5 或点击“计算”");

@@ -1,0 +1,87 @@
+// The menu bar: every tool of the catalogue by category, the records folder and About; and
+// opening another tool in the window.
+#include <cwchar>
+
+#include "catalogue/tool_catalogue.h"
+#include "engine/wide_text.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr std::int32_t kMaxCategories = 16;
+
+HMENU create_tools_menu() {
+    HMENU tools_menu = CreatePopupMenu();
+    const wchar_t* categories[kMaxCategories];
+    std::int32_t count = catalogue_categories(categories, kMaxCategories);
+    ToolList list = tool_catalogue();
+    for (std::int32_t c = 0; c < count; ++c) {
+        HMENU menu = CreatePopupMenu();
+        for (std::int32_t i = 0; i < list.count; ++i) {
+            if (std::wcscmp(list.tools[i]->category, categories[c]) != 0) continue;
+            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(ID_TOOL_FIRST + i),
+                        list.tools[i]->title);
+        }
+        AppendMenuW(tools_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), categories[c]);
+    }
+    return tools_menu;
+}
+
+HMENU create_popup(const UINT_PTR id, const wchar_t* text) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, id, text);
+    return menu;
+}
+
+}  // namespace
+
+void check_open_tool() {
+    HMENU bar = GetMenu(g_window.main_window);
+    ToolList list = tool_catalogue();
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        CheckMenuItem(bar, static_cast<UINT>(ID_TOOL_FIRST + i),
+                      MF_BYCOMMAND | (list.tools[i] == g_window.tool ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+HMENU create_main_menu() {
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_tools_menu()), L"工具(&T)");
+    AppendMenuW(bar, MF_POPUP,
+                reinterpret_cast<UINT_PTR>(create_popup(ID_OPEN_RECORDS, L"打开记录文件夹")),
+                L"记录(&R)");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_popup(ID_ABOUT, L"关于")),
+                L"帮助(&H)");
+    return bar;
+}
+
+// The new tool starts as the window starts: defaults in the form, no result kept.
+void select_tool(const ToolSpec* tool) {
+    destroy_input_rows();
+    g_window.tool = tool;
+    create_input_rows();
+    g_window.last_result[0] = L'\0';
+    g_window.summary_text[0] = L'\0';
+    g_window.verdict_level = 0;
+    SetWindowTextW(g_window.main_window, tool->title);
+    SetWindowTextW(g_window.verdict_label, kVerdictPrompt);
+    SetWindowTextW(g_window.result_edit, L"");
+    show_tool_texts();
+    check_open_tool();
+    wchar_t status[kStatusCapacity];
+    text_format(status, kStatusCapacity, L"已打开：%ls", tool->title);
+    set_status(status);
+    focus_first_input();
+}
+
+bool menu_command(WORD id) {
+    if (id == ID_OPEN_RECORDS) {
+        open_records_command();
+        return true;
+    }
+    ToolList list = tool_catalogue();
+    std::int32_t index = static_cast<std::int32_t>(id) - ID_TOOL_FIRST;
+    if (index < 0 || index >= list.count) return false;
+    select_tool(list.tools[index]);
+    return true;
+}
