@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include "catalogue/tool_catalogue.h"
 #include "engine/tool_spec.h"
 #include "formula/formula.h"
 
@@ -67,10 +68,25 @@ void bm_tool_compute(benchmark::State& state) {
     }
 }
 
+// The heaviest formula tool of the catalogue: eGFR, seven powers and three branches.
+void bm_tool_compute_egfr(benchmark::State& state) {
+    const ToolSpec& tool = *find_tool(203);
+    double inputs[kMaxValues] = {80, 50, 1};
+    static wchar_t detail[4096];
+    static wchar_t verdict[512];
+    static wchar_t copy[8192];
+    VerdictLevel level = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tool_compute(tool, inputs, detail, 4096, verdict, 512, &level, copy, 8192));
+    }
+}
+
 BENCHMARK(bm_formula_eval)->DenseRange(0, 2);
 BENCHMARK(bm_muparser_parse_and_eval)->DenseRange(0, 2);
 BENCHMARK(bm_muparser_preparsed)->DenseRange(0, 2);
 BENCHMARK(bm_tool_compute)->Arg(45)->Arg(62);
+BENCHMARK(bm_tool_compute_egfr);
 
 }  // namespace
 

@@ -4,13 +4,15 @@ export WINEPREFIX="$PWD/build/windows/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The window's fonts, mapped to fonts Debian ships with Chinese glyphs; and Wine draws the window
+# The window's fonts (and the system's menu font), mapped to fonts Debian ships with Chinese glyphs; and Wine draws the window
 # frame itself, as Windows does, since the virtual screen has no window manager.
 wine_configure() {
   local fonts='HKCU\Software\Wine\Fonts\Replacements'
   local x11='HKCU\Software\Wine\X11 Driver'
   wine reg add "$fonts" /v "Microsoft YaHei UI" /t REG_SZ /d "WenQuanYi Micro Hei" /f
   wine reg add "$fonts" /v "Consolas" /t REG_SZ /d "WenQuanYi Micro Hei Mono" /f
+  # The menu bar and message boxes use the system's Tahoma.
+  wine reg add "$fonts" /v "Tahoma" /t REG_SZ /d "WenQuanYi Micro Hei" /f
   wine reg add "$x11" /v Decorated /t REG_SZ /d N /f
   wine reg add "$x11" /v Managed /t REG_SZ /d N /f
 }
