@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "engine/number_scan.h"
 #include "engine/wide_text.h"
 
 namespace {
@@ -26,11 +27,6 @@ bool starts_with_word(const wchar_t* text, const wchar_t* word) {
     return true;
 }
 
-bool is_number_char(wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F') ||
-           c == L'.' || c == L'x' || c == L'X' || c == L'p' || c == L'P' || c == L'+' || c == L'-';
-}
-
 // The digits are read exactly (the same double on every platform); only a value out of the
 // double range is left to strtod, for its infinity or its underflow. False when no number
 // starts here.
@@ -43,21 +39,18 @@ bool read_unsigned(const wchar_t* text, double& value) {
         value = std::numeric_limits<double>::quiet_NaN();
         return true;
     }
-    if (*text == L'+' || *text == L'-') return false;
+    NumberExtent extent = scan_number(text);
+    if (extent.length == 0) return false;
+    // A number longer than the buffer is read from its first 127 characters.
     char number[kNumberText];
-    std::int32_t length = 0;
-    while (length < kNumberText - 1 && is_number_char(text[length])) {
-        number[length] = static_cast<char>(text[length]);
-        ++length;
-    }
+    std::int32_t length = extent.length < kNumberText - 1 ? extent.length : kNumberText - 1;
+    for (std::int32_t i = 0; i < length; ++i)
+        number[i] = static_cast<char>(text[i]);
     number[length] = '\0';
-    bool hex = length > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X');
     std::from_chars_result result =
-        hex ? std::from_chars(number + 2, number + length, value, std::chars_format::hex)
-            : std::from_chars(number, number + length, value);
-    if (result.ec == std::errc::invalid_argument && hex) {
-        result = std::from_chars(number, number + 1, value);
-    }
+        extent.hex ? std::from_chars(number + 2, number + length, value, std::chars_format::hex)
+                   : std::from_chars(number, number + length, value);
+    // Beyond the double range the C conversion's infinity or underflow stands.
     if (result.ec == std::errc::result_out_of_range) value = std::strtod(number, nullptr);
     return result.ec != std::errc::invalid_argument;
 }

@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <string>
+
 #include "catalogue/tool_catalogue.h"
 #include "engine/tool_spec.h"
 #include "formula/formula.h"
@@ -68,6 +70,31 @@ void bm_tool_compute(benchmark::State& state) {
     }
 }
 
+// 40,000 terms without spaces: every number off the plain-decimal path ("1e0") against every
+// number on it ("1.0"); reading is linear when both take about the same time per character.
+void bm_long_sum(benchmark::State& state) {
+    static const std::string exponent_terms = [] {
+        std::string text = "1e0";
+        for (int i = 1; i < 40000; ++i)
+            text += "+1e0";
+        return text;
+    }();
+    static const std::string decimal_terms = [] {
+        std::string text = "1.0";
+        for (int i = 1; i < 40000; ++i)
+            text += "+1.0";
+        return text;
+    }();
+    const std::string& text = state.range(0) == 0 ? exponent_terms : decimal_terms;
+    double inputs[kMaxValues] = {};
+    double outputs[kMaxValues] = {};
+    int error = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            formula_eval(*builtin_tool(), text.c_str(), inputs, outputs, &error));
+    state.SetLabel(state.range(0) == 0 ? "40000 x 1e0" : "40000 x 1.0");
+}
+
 // The heaviest formula tool of the catalogue: eGFR, seven powers and three branches.
 void bm_tool_compute_egfr(benchmark::State& state) {
     const ToolSpec& tool = *find_tool(203);
@@ -87,6 +114,7 @@ BENCHMARK(bm_muparser_parse_and_eval)->DenseRange(0, 2);
 BENCHMARK(bm_muparser_preparsed)->DenseRange(0, 2);
 BENCHMARK(bm_tool_compute)->Arg(45)->Arg(62);
 BENCHMARK(bm_tool_compute_egfr);
+BENCHMARK(bm_long_sum)->Arg(0)->Arg(1);
 
 }  // namespace
 

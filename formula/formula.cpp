@@ -3,6 +3,8 @@
 // reading goes on, so the value returned with a failure is defined exactly.
 #include "formula/formula.h"
 
+#include "engine/number_scan.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -83,18 +85,6 @@ void expect(FormulaState& s, char c) {
     }
 }
 
-// The extent of a number's text: never beyond the terminator, and wide enough for everything
-// the conversion could accept there.
-const char* number_text_end(const char* p) {
-    while (is_digit(*p) || is_letter(*p) || *p == '.' || *p == '+' || *p == '-')
-        ++p;
-    return p;
-}
-
-bool is_hex_digit(char c) {
-    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 // Plain decimals such as "38.67" are read exactly without the general conversion: a whole
 // number below 2^53 divided by a power of ten up to 10^22 is one correctly rounded division,
 // the same double strtod gives. Returns false for any other text.
@@ -126,15 +116,12 @@ double read_number(FormulaState& s) {
     double value = 0.0;
     if (read_plain_decimal(s, value)) return value;
     const char* first = s.position;
-    const char* last = number_text_end(first);
-    std::from_chars_result result;
-    bool hex = first[0] == '0' && (first[1] == 'x' || first[1] == 'X') &&
-               (is_hex_digit(first[2]) || (first[2] == '.' && is_hex_digit(first[3])));
-    if (hex) {
-        result = std::from_chars(first + 2, last, value, std::chars_format::hex);
-    } else {
-        result = std::from_chars(first, last, value);
-    }
+    NumberExtent extent = scan_number(first);
+    if (extent.length == 0) return fail(s);
+    const char* last = first + extent.length;
+    std::from_chars_result result =
+        extent.hex ? std::from_chars(first + 2, last, value, std::chars_format::hex)
+                   : std::from_chars(first, last, value);
     if (result.ec == std::errc::invalid_argument) return fail(s);
     if (result.ec == std::errc::result_out_of_range) value = std::strtod(first, nullptr);
     s.position = result.ptr;

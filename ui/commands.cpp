@@ -10,6 +10,8 @@ constexpr std::int32_t kDetail = 4096;
 constexpr std::int32_t kVerdict = 512;
 constexpr std::int32_t kMessage = 256;
 constexpr std::int32_t kAboutText = 1400;
+constexpr int kClipboardAttempts = 6;
+constexpr DWORD kClipboardPause = 20;
 
 // Reads every input box; on a value that is not finite, says which input and returns false
 // with nothing changed, so the last completed calculation's values stay as they were.
@@ -44,6 +46,16 @@ HGLOBAL make_clipboard_block() {
                 static_cast<const wchar_t*>(g_window.summary_text));
     GlobalUnlock(block);
     return block;
+}
+
+// Another program (a remote-desktop clipboard, a clipboard manager) may hold the clipboard for
+// a moment: try a few times over about 100 ms before giving up.
+bool open_clipboard() {
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        if (attempt > 0) Sleep(kClipboardPause);
+        if (OpenClipboard(g_window.main_window)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -85,8 +97,9 @@ void copy_result_command() {
         set_status(L"复制失败，请重试");
         return;
     }
-    if (!OpenClipboard(g_window.main_window)) {
+    if (!open_clipboard()) {
         GlobalFree(block);
+        set_status(L"复制失败，请重试");
         return;
     }
     EmptyClipboard();

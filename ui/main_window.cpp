@@ -142,6 +142,18 @@ bool is_compute_key(const MSG& message) {
            !(message.wParam == VK_RETURN && SendMessageW(message.hwnd, CB_GETDROPPEDSTATE, 0, 0));
 }
 
+ATOM published_status() {
+    return static_cast<ATOM>(
+        reinterpret_cast<UINT_PTR>(GetPropW(g_window.main_window, kStatusProperty)));
+}
+
+// The published text goes with the window: global atoms outlive the program otherwise.
+void withdraw_status() {
+    ATOM atom = published_status();
+    RemovePropW(g_window.main_window, kStatusProperty);
+    if (atom != 0) GlobalDeleteAtom(atom);
+}
+
 }  // namespace
 
 HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
@@ -163,12 +175,12 @@ void show_tool_texts() {
 }
 
 // The status line is only painted; it is also published as a global atom under the window
-// property kStatusProperty, so that assistive and automation tools can read it.
+// property kStatusProperty, so that assistive and automation tools can read it. Each text holds
+// one reference to its atom, given back when the text changes.
 void set_status(const wchar_t* text) {
     text_copy(g_window.status_text, kStatusCapacity, text);
     InvalidateRect(g_window.main_window, nullptr, FALSE);
-    auto previous = static_cast<ATOM>(
-        reinterpret_cast<UINT_PTR>(GetPropW(g_window.main_window, kStatusProperty)));
+    ATOM previous = published_status();
     ATOM atom = GlobalAddAtomW(g_window.status_text);
     SetPropW(g_window.main_window, kStatusProperty,
              reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
@@ -181,6 +193,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             on_create(window);
             return 0;
         case WM_DESTROY:
+            withdraw_status();
             PostQuitMessage(0);
             return 0;
         case WM_PAINT:

@@ -5,20 +5,15 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstdio>
-
 #include "app/record_rows.h"
 #include "engine/wide_text.h"
-#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/record_append.h"
 
 namespace {
 
 constexpr std::int32_t kPathCapacity = 520;
 constexpr std::int32_t kMessage = 768;
-// Room for the longest row the row buffer can hold.
-constexpr std::int32_t kRowUtf8 = (kRecordRowCapacity - 1) * kUtf8BytesPerUnit;
-constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
 
 // Creates every folder of the path in turn; the drive ("C:\") is skipped. Failures, such as a
 // folder that is already there, are left to the file opening to find out.
@@ -59,47 +54,24 @@ bool make_record_file_path(wchar_t* path) {
                        static_cast<const wchar_t*>(name)) >= 0;
 }
 
-bool write_bytes(std::FILE* file, const void* bytes, std::size_t size) {
-    return std::fwrite(bytes, 1, size, file) == size;
-}
-
-bool write_row(std::FILE* file, const wchar_t* row) {
-    char bytes[kRowUtf8];
-    std::int32_t size = platform().utf8_from_wide(row, text_length(row), bytes, kRowUtf8);
-    return size >= 0 && write_bytes(file, bytes, static_cast<std::size_t>(size));
-}
-
 LocalTime local_time_now() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
-// A new file gets the byte-order mark and the header row first, in the same opening as the row.
-bool append_record(const wchar_t* path, const wchar_t* row) {
-    std::FILE* existing = platform().open_file(path, "rb");
-    bool is_new = existing == nullptr;
-    if (existing != nullptr) std::fclose(existing);
-
-    std::FILE* file = platform().open_file(path, "ab");
-    if (file == nullptr) return false;
-    bool written = true;
-    if (is_new) {
-        wchar_t header[kRecordRowCapacity];
-        record_header_row(*g_window.tool, header, kRecordRowCapacity);
-        written =
-            write_bytes(file, kByteOrderMark, sizeof(kByteOrderMark)) && write_row(file, header);
-    }
-    written = written && write_row(file, row);
-    return std::fclose(file) == 0 && written;
-}
-
-void report_failure(const wchar_t* path) {
+// The result stays kept either way, so the user can save again once the cause is gone.
+void report_failure(const wchar_t* path, AppendResult result) {
     wchar_t message[kMessage];
-    text_format(
-        message, kMessage,
-        L"记录未能保存到：\r\n%ls\r\n\r\n请确认该文件未被其他程序占用，且磁盘有足够空间后重试。",
-        path);
+    if (result == AppendResult::InUse) {
+        text_format(message, kMessage,
+                    L"记录文件正被其他程序（如 Excel）打开，请关闭后再保存：\r\n%ls", path);
+    } else {
+        text_format(message, kMessage,
+                    L"记录未能保存到：\r\n%ls\r\n\r\n请确认该文件未被其他程序占用，且磁盘有"
+                    L"足够空间后重试。",
+                    path);
+    }
     MessageBoxW(g_window.main_window, message, L"保存失败", MB_ICONWARNING);
 }
 
@@ -115,14 +87,17 @@ void save_record_command() {
     if (!make_record_file_path(path)) {
         wchar_t name[kRecordNameCapacity];
         record_file_name(g_window.tool->id, name, kRecordNameCapacity);
-        report_failure(name);
+        report_failure(name, AppendResult::Failed);
         return;
     }
+    wchar_t header[kRecordRowCapacity];
     wchar_t row[kRecordRowCapacity];
+    record_header_row(*g_window.tool, header, kRecordRowCapacity);
     record_data_row(*g_window.tool, g_window.input_values, g_window.last_result, local_time_now(),
                     row, kRecordRowCapacity);
-    if (!append_record(path, row)) {
-        report_failure(path);
+    AppendResult result = append_record_file(path, header, row);
+    if (result != AppendResult::Written) {
+        report_failure(path, result);
         return;
     }
     wchar_t status[kStatusCapacity];

@@ -143,6 +143,51 @@ TEST_F(Suite, TabMovesThroughTheInputs) {
     EXPECT_TRUE(wait_until([&] { return focused_window(program.window) == item(ID_INPUT_FIRST); }));
 }
 
+// A record file held open without sharing, as a spreadsheet holds it: the save says so, keeps
+// the result, and succeeds once the file is free.
+TEST_F(Suite, SaveWhileTheFileIsHeldElsewhere) {
+    std::wstring file = record_file(L"T078.csv");
+    start(L"");
+    compute_in(item(ID_INPUT_FIRST));
+    EXPECT_EQ(save(), L"已保存");
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PostMessageW(item(ID_SAVE_RECORD), BM_CLICK, 0, 0);
+    HWND box = wait_for_message_box(program.window);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(window_text(box), L"保存失败");
+    EXPECT_EQ(message_box_text(box),
+              L"记录文件正被其他程序（如 Excel）打开，请关闭后再保存：\r\n" + file);
+    dismiss(box);
+    CloseHandle(held);
+    EXPECT_EQ(save(), L"已保存");
+    DeleteFileW(file.c_str());
+}
+
+// The clipboard held by another program: the copy says it failed instead of nothing.
+TEST_F(Suite, CopyWhileTheClipboardIsHeld) {
+    start(L"");
+    compute_in(item(ID_INPUT_FIRST));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    PostMessageW(item(ID_COPY_RESULT), BM_CLICK, 0, 0);
+    bool said = wait_until([&] { return status_text(program.window) == L"复制失败，请重试"; });
+    CloseClipboard();
+    EXPECT_TRUE(said);
+}
+
+// The published status texts leave the global atom table with the window.
+TEST_F(Suite, NoStatusAtomOutlivesTheWindow) {
+    start(L"--tool 201");
+    compute_in(item(ID_INPUT_FIRST));
+    open_tool(0);
+    EXPECT_NE(GlobalFindAtomW(L"已打开：Sorvane"), 0);
+    EXPECT_EQ(close_program(program), 0u);
+    for (const wchar_t* text :
+         {L"就绪：填写参数后按 F5 或点击“计算”", L"计算完成  体重指数 BMI", L"已打开：Sorvane"}) {
+        EXPECT_EQ(GlobalFindAtomW(text), 0) << std::string(text, text + 2).size();
+    }
+}
+
 TEST_F(Suite, UnknownToolOpensTheBuiltinOne) {
     program = launch_program(L"--tool 999");
     HWND box = wait_for_message_box(nullptr);

@@ -302,12 +302,19 @@ TEST_F(Window, SaveRecordsAppendRows) {
               "\r\n\xEF\xBB\xBF时间,工具,总胆固醇,结果\r\n" + row + row);
 }
 
+// Removes the folder put in the record file's place, whatever the test's outcome.
+struct FolderInPlace {
+    std::wstring path;
+    ~FolderInPlace() { RemoveDirectoryW(path.c_str()); }
+};
+
 TEST_F(Window, FailedSaveIsReported) {
     std::wstring folder = records_folder();
     std::wstring file = folder + L"\\T078.csv";
     SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     DeleteFileW(file.c_str());
     CreateDirectoryW(file.c_str(), nullptr);  // a folder where the file should be
+    FolderInPlace removed_at_end = {file};
     compute_with(L"4.5");
     click(ID_SAVE_RECORD);
     HWND box = wait_for_message_box(program.window);
@@ -317,7 +324,6 @@ TEST_F(Window, FailedSaveIsReported) {
         << narrow(message_box_text(box));
     dismiss(box);
     EXPECT_EQ(status_text(program.window), L"计算完成  Sorvane");
-    RemoveDirectoryW(file.c_str());
 }
 
 TEST_F(Window, Colours) {
