@@ -122,7 +122,7 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, double* values, wcha
     }
     name[length] = '\0';
     std::int32_t index = -1;
-    for (std::int32_t i = 0; i < tool.input_count && token[length] == L'='; ++i) {
+    for (std::int32_t i = 0; i < input_count(tool) && token[length] == L'='; ++i) {
         if (std::strcmp(tool.inputs[i].name, name) == 0) index = i;
     }
     if (index < 0) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::int32_t kNumberText = 128;
+constexpr std::int32_t kTypedNumberText = 128;
 
 bool is_space(wchar_t c) {
     return c == L' ' || (c >= L'\t' && c <= L'\r');
@@ -42,8 +42,9 @@ bool read_unsigned(const wchar_t* text, double& value) {
     NumberExtent extent = scan_number(text);
     if (extent.length == 0) return false;
     // A number longer than the buffer is read from its first 127 characters.
-    char number[kNumberText];
-    std::int32_t length = extent.length < kNumberText - 1 ? extent.length : kNumberText - 1;
+    char number[kTypedNumberText];
+    std::int32_t length =
+        extent.length < kTypedNumberText - 1 ? extent.length : kTypedNumberText - 1;
     for (std::int32_t i = 0; i < length; ++i)
         number[i] = static_cast<char>(text[i]);
     number[length] = '\0';
@@ -63,7 +64,7 @@ bool read_signed(const wchar_t* text, double& value) {
     if (*text == L'-' || *text == L'+') ++text;
     value = 0.0;
     if (!read_unsigned(text, value)) {
-        value = 0.0;
+        value = 0.0;  // text without a number reads as 0, as the C conversion gives
         return false;
     }
     if (negative) value = -value;

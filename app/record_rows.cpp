@@ -40,7 +40,7 @@ void append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field)
 
 void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity) {
     text_copy(out, capacity, L"时间,工具");
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
         wchar_t label[kPiece];
         text_copy(label, kPiece, tool.inputs[i].label);
         text_append(out, capacity, L",");
@@ -54,7 +54,7 @@ void record_data_row(const ToolSpec& tool, const double* input_values, const wch
     text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
                 time.hour, time.minute, time.second);
     append_csv_field(out, capacity, tool.title);
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
         wchar_t piece[kPiece];
         text_format(piece, kPiece, L"%ls=%g", tool.inputs[i].label, input_values[i]);
         text_append(out, capacity, L",");

@@ -8,10 +8,8 @@
 
 namespace {
 
-constexpr std::int32_t kDetail = 8192;
-constexpr std::int32_t kVerdict = 512;
+constexpr std::int32_t kSelftestDetail = 8192;
 constexpr std::int32_t kResultCopy = 8192;
-constexpr std::int32_t kValueText = 128;
 constexpr std::int32_t kOutLine = 512;
 constexpr std::int32_t kLevelLine = 256;
 constexpr std::int32_t kErrorsLine = 128;
@@ -28,15 +26,15 @@ std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, 
         return 0;
     }
     std::int32_t errors = 0;
-    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+    for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
         double output_values[kMaxValues] = {};
         int error = 0;
         double value = formula_eval(tool, output.formula, input_values, output_values, &error);
         if (error == 1) ++errors;
-        wchar_t value_text[kValueText];
+        wchar_t value_text[kValueTextCapacity];
         wchar_t line[kOutLine];
-        format_value(output.format, value, value_text, kValueText);
+        format_value(output.format, value, value_text, kValueTextCapacity);
         text_format(line, kOutLine, L"OUT|%ls|%ls|%ls\r\n", output.label, value_text,
                     output.unit != nullptr ? output.unit : L"");
         text_append(report, kReport, line);
@@ -73,7 +71,7 @@ bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
 
 int selftest_run_tool(const ToolSpec& tool, const wchar_t* path) {
     double input_values[kMaxValues] = {};
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
         input_values[i] = tool.inputs[i].default_value;
     }
     return selftest_run_values(tool, input_values, path);
@@ -86,12 +84,12 @@ int selftest_write_usage(const wchar_t* path, const wchar_t* reason) {
 }
 
 int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path) {
-    wchar_t detail[kDetail];
-    wchar_t verdict[kVerdict];
+    wchar_t detail[kSelftestDetail];
+    wchar_t verdict[kVerdictCapacity];
     wchar_t result_copy[kResultCopy];
     VerdictLevel level = 0;
-    tool_compute(tool, input_values, detail, kDetail, verdict, kVerdict, &level, result_copy,
-                 kResultCopy);
+    tool_compute(tool, input_values, detail, kSelftestDetail, verdict, kVerdictCapacity, &level,
+                 result_copy, kResultCopy);
 
     wchar_t report[kReport];
     wchar_t level_line[kLevelLine];

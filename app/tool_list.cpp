@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::int32_t kLine = kTextPieceCapacity;
+constexpr std::int32_t kListLine = kTextPieceCapacity;
 constexpr std::int32_t kName = 64;
 
 // "|value=text;value=text" after an input with choices.
@@ -15,46 +15,47 @@ void append_choices(const InputSpec& input, wchar_t* line) {
     for (std::int32_t c = 0; c < input.choice_count; ++c) {
         wchar_t value[kDefaultValueText];
         format_default_value(input.choices[c].value, value, kDefaultValueText);
-        text_append(line, kLine, c == 0 ? L"|" : L";");
-        text_append(line, kLine, value);
-        text_append(line, kLine, L"=");
-        text_append(line, kLine, input.choices[c].text);
+        text_append(line, kListLine, c == 0 ? L"|" : L";");
+        text_append(line, kListLine, value);
+        text_append(line, kListLine, L"=");
+        text_append(line, kListLine, input.choices[c].text);
     }
 }
 
 void write_input(TextFile& file, const InputSpec& input) {
     wchar_t name[kName];
     wchar_t value[kDefaultValueText];
-    wchar_t line[kLine];
+    wchar_t line[kListLine];
     text_widen(name, kName, input.name);
     format_default_value(input.default_value, value, kDefaultValueText);
-    text_format(line, kLine, L"IN|%ls|%ls|%ls|%ls", static_cast<const wchar_t*>(name), input.label,
-                input.unit != nullptr ? input.unit : L"", static_cast<const wchar_t*>(value));
+    text_format(line, kListLine, L"IN|%ls|%ls|%ls|%ls", static_cast<const wchar_t*>(name),
+                input.label, input.unit != nullptr ? input.unit : L"",
+                static_cast<const wchar_t*>(value));
     append_choices(input, line);
-    text_append(line, kLine, L"\r\n");
+    text_append(line, kListLine, L"\r\n");
     text_file_write(file, line);
 }
 
 void write_output(TextFile& file, const OutputSpec& output) {
     wchar_t name[kName];
     wchar_t format[kName];
-    wchar_t line[kLine];
+    wchar_t line[kListLine];
     text_widen(name, kName, output.name);
     text_widen(format, kName, output.format != nullptr ? output.format : "f2");
-    text_format(line, kLine, L"OUT|%ls|%ls|%ls|%ls\r\n", static_cast<const wchar_t*>(name),
+    text_format(line, kListLine, L"OUT|%ls|%ls|%ls|%ls\r\n", static_cast<const wchar_t*>(name),
                 output.label, output.unit != nullptr ? output.unit : L"",
                 static_cast<const wchar_t*>(format));
     text_file_write(file, line);
 }
 
 void write_tool(TextFile& file, const ToolSpec& tool) {
-    wchar_t line[kLine];
-    text_format(line, kLine, L"TOOL|%d|%ls|%ls|%d\r\n", tool.id, tool.category, tool.title,
+    wchar_t line[kListLine];
+    text_format(line, kListLine, L"TOOL|%d|%ls|%ls|%d\r\n", tool.id, tool.category, tool.title,
                 tool.report_kind);
     text_file_write(file, line);
-    for (std::int32_t i = 0; i < tool.input_count; ++i)
+    for (std::int32_t i = 0; i < input_count(tool); ++i)
         write_input(file, tool.inputs[i]);
-    for (std::int32_t i = 0; i < tool.output_count && tool.report_kind == 0; ++i)
+    for (std::int32_t i = 0; i < output_count(tool) && tool.report_kind == 0; ++i)
         write_output(file, tool.outputs[i]);
 }
 

@@ -9,12 +9,10 @@
 
 namespace {
 
-constexpr std::int32_t kDetail = 8192;
-constexpr std::int32_t kVerdict = 512;
-constexpr std::int32_t kValueText = 128;
+constexpr std::int32_t kValidationDetail = 8192;
 constexpr std::int32_t kShown = 1024;
 constexpr std::int32_t kWhat = 1024;
-constexpr std::int32_t kLine = 1280;
+constexpr std::int32_t kCaseLine = 1280;
 
 // A formula tool shows its outputs, "|"-joined; a report tool its first report line.
 void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* detail,
@@ -31,9 +29,9 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
     }
     double outputs[kMaxValues] = {};
     tool_evaluate_outputs(tool, inputs, outputs);
-    for (std::int32_t i = 0; i < tool.output_count; ++i) {
-        wchar_t value[kValueText];
-        format_value(tool.outputs[i].format, outputs[i], value, kValueText);
+    for (std::int32_t i = 0; i < output_count(tool); ++i) {
+        wchar_t value[kValueTextCapacity];
+        format_value(tool.outputs[i].format, outputs[i], value, kValueTextCapacity);
         if (i > 0) text_append(shown, kShown, L"|");
         text_append(shown, kShown, value);
     }
@@ -44,14 +42,15 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
 bool validation_check(const ToolSpec& tool, const WorkedExample& example, wchar_t* what,
                       std::int32_t capacity) {
     double inputs[kMaxValues] = {};
-    for (std::int32_t i = 0; i < tool.input_count; ++i)
+    for (std::int32_t i = 0; i < input_count(tool); ++i)
         inputs[i] = tool.inputs[i].default_value;
     if (!assign_inputs(tool, example.inputs, inputs, what, capacity)) return false;
-    wchar_t detail[kDetail];
-    wchar_t verdict[kVerdict];
-    wchar_t copy[kDetail];
+    wchar_t detail[kValidationDetail];
+    wchar_t verdict[kVerdictCapacity];
+    wchar_t copy[kValidationDetail];
     VerdictLevel level = 0;
-    tool_compute(tool, inputs, detail, kDetail, verdict, kVerdict, &level, copy, kDetail);
+    tool_compute(tool, inputs, detail, kValidationDetail, verdict, kVerdictCapacity, &level, copy,
+                 kValidationDetail);
     wchar_t shown[kShown];
     shown_outputs(tool, inputs, detail, shown);
     bool passed = std::wcscmp(shown, example.outputs) == 0 && level == example.level &&
@@ -69,23 +68,23 @@ int validation_run(const wchar_t* path) {
     ToolList list = tool_catalogue();
     std::int32_t passed = 0;
     std::int32_t failed = 0;
-    wchar_t line[kLine];
+    wchar_t line[kCaseLine];
     for (std::int32_t t = 0; t < list.count; ++t) {
         const ToolSpec& tool = *list.tools[t];
         for (std::int32_t n = 0; n < tool.example_count; ++n) {
             wchar_t what[kWhat];
             if (validation_check(tool, tool.examples[n], what, kWhat)) {
                 ++passed;
-                text_format(line, kLine, L"CASE|%d|%d|PASS\r\n", tool.id, n + 1);
+                text_format(line, kCaseLine, L"CASE|%d|%d|PASS\r\n", tool.id, n + 1);
             } else {
                 ++failed;
-                text_format(line, kLine, L"CASE|%d|%d|FAIL|%ls\r\n", tool.id, n + 1,
+                text_format(line, kCaseLine, L"CASE|%d|%d|FAIL|%ls\r\n", tool.id, n + 1,
                             static_cast<const wchar_t*>(what));
             }
             text_file_write(file, line);
         }
     }
-    text_format(line, kLine, L"TOTAL|%d|%d\r\n", passed, failed);
+    text_format(line, kCaseLine, L"TOTAL|%d|%d\r\n", passed, failed);
     text_file_write(file, line);
     if (!text_file_close(file)) return kValidationNotWritten;
     return failed > 0 ? kValidationFailed : kValidationPassed;

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::int32_t kNumberText = 80;
+constexpr std::int32_t kPrintedNumberText = 80;
 constexpr double kDayNumberLimit = 9223372036854775808.0;  // 2^63
 
 struct FormatCode {
@@ -48,12 +48,12 @@ bool widen_whole(const char* text, const char* suffix, wchar_t* out, std::int32_
 // A number whose fixed text does not fit shows its exponent form, and if even that does not
 // fit, "--": a cut digit string would read as a different number.
 void format_number(const FormatCode& code, double value, wchar_t* out, std::int32_t capacity) {
-    char number[kNumberText];
-    if (print_fixed(number, kNumberText, value, code.precision) >= 0 &&
+    char number[kPrintedNumberText];
+    if (print_fixed(number, kPrintedNumberText, value, code.precision) >= 0 &&
         widen_whole(number, code.suffix, out, capacity)) {
         return;
     }
-    if (print_shortest(number, kNumberText, value) >= 0 &&
+    if (print_shortest(number, kPrintedNumberText, value) >= 0 &&
         widen_whole(number, code.suffix, out, capacity)) {
         return;
     }

@@ -6,18 +6,17 @@
 
 namespace {
 
-constexpr std::int32_t kValueText = 128;
 constexpr std::int32_t kDetailLine = 256;
 constexpr const wchar_t* kFailedNotice = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 constexpr const wchar_t* kDefaultVerdict = L"请核对输入参数后重新计算";
 
 void append_detail_lines(const ToolSpec& tool, const double* output_values, wchar_t* detail,
                          std::int32_t detail_capacity) {
-    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+    for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
-        wchar_t value_text[kValueText];
+        wchar_t value_text[kValueTextCapacity];
         wchar_t line[kDetailLine];
-        format_value(output.format, output_values[i], value_text, kValueText);
+        format_value(output.format, output_values[i], value_text, kValueTextCapacity);
         if (output.unit != nullptr && output.unit[0] != L'\0') {
             text_format(line, kDetailLine, L"%ls：%ls %ls\r\n", output.label, value_text,
                         output.unit);
@@ -63,7 +62,7 @@ void clear(wchar_t* text, std::int32_t capacity) {
 bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
                            double* output_values) {
     bool some_failed = false;
-    for (std::int32_t i = 0; i < tool.output_count; ++i) {
+    for (std::int32_t i = 0; i < output_count(tool); ++i) {
         int error = 0;
         output_values[i] =
             formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);

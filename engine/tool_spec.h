@@ -10,6 +10,10 @@ using DayNumber = std::int64_t;
 
 // Callers' arrays of input and output values hold this many doubles.
 constexpr std::int32_t kMaxValues = 16;
+// Every caller of the engine passes a verdict buffer of this capacity, and a value text of this
+// capacity to format_value.
+constexpr std::int32_t kVerdictCapacity = 512;
+constexpr std::int32_t kValueTextCapacity = 128;
 
 // A form shows at most this many input rows.
 constexpr std::int32_t kMaxFormRows = 14;
@@ -73,6 +77,19 @@ struct ToolSpec {
     const WorkedExample* examples = nullptr;
 };
 
+// How many of the descriptor's inputs and outputs are read: its counts held to 0..kMaxValues, the
+// size of every caller's value arrays. Every loop over inputs or outputs takes its bound from
+// these, so the limit is kept in this one place.
+inline std::int32_t input_count(const ToolSpec& tool) {
+    return tool.input_count < 0 ? 0
+                                : (tool.input_count > kMaxValues ? kMaxValues : tool.input_count);
+}
+inline std::int32_t output_count(const ToolSpec& tool) {
+    return tool.output_count < 0
+               ? 0
+               : (tool.output_count > kMaxValues ? kMaxValues : tool.output_count);
+}
+
 // The number of elements of a constant table, as the descriptors count them.
 template <class T, std::size_t N>
 constexpr std::int32_t count_of(const T (&)[N]) {
@@ -87,8 +104,7 @@ constexpr std::int32_t form_rows(const InputSpec (&)[N]) {
 }
 
 // The tool's outputs evaluated in order, as the calculation does; true when some output failed.
-bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
-                           double* output_values);
+bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values, double* output_values);
 
 const ToolSpec* builtin_tool();
 

@@ -129,10 +129,10 @@ double read_number(FormulaState& s) {
 }
 
 double read_variable(FormulaState& s, const char* name) {
-    for (std::int32_t i = 0; i < s.tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < input_count(s.tool); ++i) {
         if (std::strcmp(s.tool.inputs[i].name, name) == 0) return s.input_values[i];
     }
-    for (std::int32_t i = 0; i < s.tool.output_count; ++i) {
+    for (std::int32_t i = 0; i < output_count(s.tool); ++i) {
         if (std::strcmp(s.tool.outputs[i].name, name) == 0) return s.output_values[i];
     }
     return fail(s);

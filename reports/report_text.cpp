@@ -8,7 +8,7 @@ void report_append(wchar_t* report, std::int32_t capacity, const wchar_t* text) 
 }
 
 double report_input(const ToolSpec& tool, const double* values, const char* name) {
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
         if (std::strcmp(tool.inputs[i].name, name) == 0) return values[i];
     }
     return 0.0;

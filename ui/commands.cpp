@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr std::int32_t kDetail = 4096;
-constexpr std::int32_t kVerdict = 512;
-constexpr std::int32_t kMessage = 256;
+constexpr std::int32_t kWindowDetail = 4096;
+constexpr std::int32_t kInputMessage = 256;
 constexpr std::int32_t kAboutText = 1400;
 constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
@@ -17,11 +16,11 @@ constexpr DWORD kClipboardPause = 20;
 // with nothing changed, so the last completed calculation's values stay as they were.
 bool read_inputs(double* values) {
     const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < form_input_count(); ++i) {
         values[i] = form_input_value(i);
         if (!std::isfinite(values[i])) {
-            wchar_t message[kMessage];
-            text_format(message, kMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
+            wchar_t message[kInputMessage];
+            text_format(message, kInputMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
                         tool.inputs[i].label);
             MessageBoxW(g_window.main_window, message, L"输入有误", MB_ICONWARNING);
             SetFocus(g_window.input_edits[i]);
@@ -64,11 +63,11 @@ void compute_command() {
     double values[kMaxValues] = {};
     if (!read_inputs(values)) return;
     const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < tool.input_count; ++i)
+    for (std::int32_t i = 0; i < form_input_count(); ++i)
         g_window.input_values[i] = values[i];
-    wchar_t detail[kDetail];
-    wchar_t verdict[kVerdict];
-    tool_compute(tool, g_window.input_values, detail, kDetail, verdict, kVerdict,
+    wchar_t detail[kWindowDetail];
+    wchar_t verdict[kVerdictCapacity];
+    tool_compute(tool, g_window.input_values, detail, kWindowDetail, verdict, kVerdictCapacity,
                  &g_window.verdict_level, g_window.last_result, kLastResultCapacity);
 
     g_window.summary_text[0] = L'\0';

@@ -80,6 +80,8 @@ HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, cons
 void show_tool_texts();
 
 // The input form (tool_form.cpp): one row per input, a box or a drop-down list each.
+// The inputs the form shows: the tool's, at most kMaxFormRows.
+std::int32_t form_input_count();
 void create_input_rows();
 void destroy_input_rows();
 // The value of input i as the form holds it: the typed number, or the chosen option's value.

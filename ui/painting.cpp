@@ -6,7 +6,7 @@
 namespace {
 
 constexpr COLORREF kBackground = RGB(244, 247, 249);
-constexpr COLORREF kHeaderBand = RGB(0, 108, 150);
+constexpr COLORREF kHeaderColor = RGB(0, 108, 150);
 constexpr COLORREF kAccentStrip = RGB(0, 132, 176);
 constexpr COLORREF kTitleText = RGB(255, 255, 255);
 constexpr COLORREF kHeaderLine = RGB(214, 236, 246);
@@ -14,7 +14,7 @@ constexpr COLORREF kWebAddressText = RGB(190, 220, 235);
 constexpr COLORREF kPanelFill = RGB(255, 255, 255);
 constexpr COLORREF kPanelOutline = RGB(218, 226, 232);
 constexpr COLORREF kPanelRule = RGB(228, 234, 238);
-constexpr COLORREF kFooterBand = RGB(236, 241, 244);
+constexpr COLORREF kFooterColor = RGB(236, 241, 244);
 constexpr COLORREF kQuietText = RGB(120, 132, 142);
 constexpr COLORREF kBodyText = RGB(44, 56, 66);
 
@@ -35,6 +35,21 @@ constexpr ButtonColors kLightButton = {RGB(255, 255, 255), RGB(226, 234, 240), R
                                        kBodyText};
 
 constexpr UINT kTextFlags = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+
+// The surface's boxes in client coordinates; the header's right-hand boxes count from the right
+// edge (x is the distance of their left side from it).
+constexpr Box kHeaderBand = {0, 0, 0, 88};  // as wide as the client area
+constexpr Box kAccentBox = {0, 0, 8, 88};
+constexpr Box kTitleBox = {26, 12, 700, 38};
+constexpr Box kSubtitleBox = {28, 48, 720, 28};
+constexpr Box kWebAddressBox = {240, 8, 214, 26};
+constexpr Box kInputPanel = {20, 96, 440, 552};
+constexpr Box kResultPanel = {476, 96, 524, 552};
+constexpr Box kPanelTitle = {16, 8, 300, 30};  // relative to its panel
+constexpr int kPanelRuleY = 37;                // below the panel's top
+constexpr int kPanelRuleInset = 16;
+constexpr Box kFooterBand = {0, 660, 0, 60};  // as wide as the client area
+constexpr Box kStatusBox = {740, 704, 264, 16};
 
 // Selects a GDI object for one scope and puts the previous one back.
 struct SelectGuard {
@@ -81,22 +96,28 @@ void frame_box(HDC dc, int x, int y, int width, int height, COLORREF color) {
 
 void paint_header(HDC dc, int width) {
     const ToolSpec& tool = *g_window.tool;
-    fill_box(dc, 0, 0, width, 88, kHeaderBand);
-    fill_box(dc, 0, 0, 8, 88, kAccentStrip);
-    draw_text_box(dc, 26, 12, 700, 38, tool.title, kTitleText, g_window.title_font, DT_LEFT);
+    const Box& band = kHeaderBand;
+    fill_box(dc, band.x, band.y, width, band.height, kHeaderColor);
+    fill_box(dc, kAccentBox.x, kAccentBox.y, kAccentBox.width, kAccentBox.height, kAccentStrip);
+    draw_text_box(dc, kTitleBox.x, kTitleBox.y, kTitleBox.width, kTitleBox.height, tool.title,
+                  kTitleText, g_window.title_font, DT_LEFT);
     wchar_t line[256];
     text_format(line, 256, L"%ls  ·  %ls", tool.category,
                 tool.subtitle != nullptr ? tool.subtitle : L"");
-    draw_text_box(dc, 28, 48, 720, 28, line, kHeaderLine, g_window.caption_font, DT_LEFT);
-    draw_text_box(dc, width - 240, 8, 214, 26, kWebAddress, kWebAddressText, g_window.small_font,
-                  DT_RIGHT);
+    draw_text_box(dc, kSubtitleBox.x, kSubtitleBox.y, kSubtitleBox.width, kSubtitleBox.height, line,
+                  kHeaderLine, g_window.caption_font, DT_LEFT);
+    const Box& web = kWebAddressBox;
+    draw_text_box(dc, width - web.x, web.y, web.width, web.height, kWebAddress, kWebAddressText,
+                  g_window.small_font, DT_RIGHT);
 }
 
-void paint_panel(HDC dc, int x, int width, const wchar_t* title) {
-    fill_box(dc, x, 96, width, 552, kPanelFill);
-    frame_box(dc, x, 96, width, 552, kPanelOutline);
-    draw_text_box(dc, x + 16, 104, 300, 30, title, kHeaderBand, g_window.caption_font, DT_LEFT);
-    fill_box(dc, x + 16, 133, width - 32, 1, kPanelRule);
+void paint_panel(HDC dc, const Box& panel, const wchar_t* title) {
+    fill_box(dc, panel.x, panel.y, panel.width, panel.height, kPanelFill);
+    frame_box(dc, panel.x, panel.y, panel.width, panel.height, kPanelOutline);
+    draw_text_box(dc, panel.x + kPanelTitle.x, panel.y + kPanelTitle.y, kPanelTitle.width,
+                  kPanelTitle.height, title, kHeaderColor, g_window.caption_font, DT_LEFT);
+    fill_box(dc, panel.x + kPanelRuleInset, panel.y + kPanelRuleY,
+             panel.width - 2 * kPanelRuleInset, 1, kPanelRule);
 }
 
 }  // namespace
@@ -109,11 +130,11 @@ void paint_main_window(HWND window) {
     int width = client.right;
     fill_box(dc, 0, 0, width, client.bottom, kBackground);
     paint_header(dc, width);
-    paint_panel(dc, 20, 440, L"输入参数");
-    paint_panel(dc, 476, 524, L"计算结果");
-    fill_box(dc, 0, 660, width, 60, kFooterBand);
-    draw_text_box(dc, 740, 704, 264, 16, g_window.status_text, kQuietText, g_window.small_font,
-                  DT_RIGHT);
+    paint_panel(dc, kInputPanel, L"输入参数");
+    paint_panel(dc, kResultPanel, L"计算结果");
+    fill_box(dc, kFooterBand.x, kFooterBand.y, width, kFooterBand.height, kFooterColor);
+    draw_text_box(dc, kStatusBox.x, kStatusBox.y, kStatusBox.width, kStatusBox.height,
+                  g_window.status_text, kQuietText, g_window.small_font, DT_RIGHT);
     EndPaint(window, &paint);
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr std::int32_t kPathCapacity = 520;
-constexpr std::int32_t kMessage = 768;
+constexpr std::int32_t kSaveMessage = 768;
 
 // Creates every folder of the path in turn; the drive ("C:\") is skipped. Failures, such as a
 // folder that is already there, are left to the file opening to find out.
@@ -62,12 +62,12 @@ LocalTime local_time_now() {
 
 // The result stays kept either way, so the user can save again once the cause is gone.
 void report_failure(const wchar_t* path, AppendResult result) {
-    wchar_t message[kMessage];
+    wchar_t message[kSaveMessage];
     if (result == AppendResult::InUse) {
-        text_format(message, kMessage,
+        text_format(message, kSaveMessage,
                     L"记录文件正被其他程序（如 Excel）打开，请关闭后再保存：\r\n%ls", path);
     } else {
-        text_format(message, kMessage,
+        text_format(message, kSaveMessage,
                     L"记录未能保存到：\r\n%ls\r\n\r\n请确认该文件未被其他程序占用，且磁盘有"
                     L"足够空间后重试。",
                     path);

@@ -61,7 +61,7 @@ std::int32_t choice_index(const InputSpec& input, double value) {
 
 std::int32_t focused_input() {
     HWND focus = GetFocus();
-    for (std::int32_t i = 0; i < g_window.tool->input_count; ++i) {
+    for (std::int32_t i = 0; i < form_input_count(); ++i) {
         if (g_window.input_edits[i] == focus) return i;
     }
     return -1;
@@ -69,8 +69,13 @@ std::int32_t focused_input() {
 
 }  // namespace
 
+std::int32_t form_input_count() {
+    std::int32_t count = input_count(*g_window.tool);
+    return count < kMaxFormRows ? count : kMaxFormRows;
+}
+
 void create_input_rows() {
-    for (std::int32_t i = 0; i < g_window.tool->input_count && i < kMaxFormRows; ++i)
+    for (std::int32_t i = 0; i < form_input_count(); ++i)
         create_input_row(i);
     show_default_inputs();
 }
@@ -101,7 +106,7 @@ double form_input_value(std::int32_t i) {
 
 void show_default_inputs() {
     const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < tool.input_count; ++i) {
+    for (std::int32_t i = 0; i < form_input_count(); ++i) {
         const InputSpec& input = tool.inputs[i];
         if (input.choice_count > 0) {
             SendMessageW(g_window.input_edits[i], CB_SETCURSEL,
@@ -115,7 +120,7 @@ void show_default_inputs() {
 }
 
 void focus_first_input() {
-    SetFocus(g_window.tool->input_count > 0 ? g_window.input_edits[0] : g_window.main_window);
+    SetFocus(form_input_count() > 0 ? g_window.input_edits[0] : g_window.main_window);
 }
 
 // The inputs in order, wrapping at both ends; from anywhere else Tab starts at the first input
@@ -125,7 +130,7 @@ bool move_input_focus(const MSG& message) {
     if (message.hwnd != g_window.main_window && !IsChild(g_window.main_window, message.hwnd)) {
         return false;
     }
-    std::int32_t count = g_window.tool->input_count;
+    std::int32_t count = form_input_count();
     if (count == 0) return true;
     bool backward = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     std::int32_t current = focused_input();
