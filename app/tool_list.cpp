@@ -4,6 +4,7 @@
 #include "app/text_file.h"
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
+#include "version.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void write_tool(TextFile& file, const ToolSpec& tool) {
 
 int tool_list_run(const wchar_t* path) {
     TextFile file = text_file_create(path);
+    text_file_write(file, L"SORVANE|" TALVO_VERSION_WIDE L"\r\n");
     ToolList list = tool_catalogue();
     for (std::int32_t i = 0; i < list.count; ++i)
         write_tool(file, *list.tools[i]);

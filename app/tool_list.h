@@ -1,5 +1,5 @@
-// "--list-tools": every tool of the catalogue with its inputs and outputs, one line each, for IT
-// and for scripts that drive the self-test.
+// "--list-tools": the line "SORVANE|<version>", then every tool of the catalogue with its inputs
+// and outputs, one line each, for IT and for scripts that drive the self-test.
 #pragma once
 
 constexpr int kToolListWritten = 0;

@@ -3,6 +3,7 @@
 
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
+#include "version.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ void about_command() {
                 L"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
                 L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                 L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-                L"版本 V1.0    官网：%ls",
-                tool.title, tool.category, tool.basis, kWebAddress);
+                L"版本 V%ls    官网：%ls",
+                tool.title, tool.category, tool.basis, TALVO_VERSION_WIDE, kWebAddress);
     MessageBoxW(g_window.main_window, text, L"关于本工具", MB_ICONINFORMATION);
 }

@@ -7,6 +7,7 @@
 #include "app/command_run.h"
 #include "app/validation.h"
 #include "support/test_tools.h"
+#include "version.h"
 
 namespace {
 
@@ -28,10 +29,10 @@ TEST(CommandLine, ModesToolsAndInputs) {
         {L"s.exe --tool x1", M::Window, L"", 78, L"", L"工具编号无效：x1"},
         {L"s.exe --tool 2.5", M::Window, L"", 78, L"", L"工具编号无效：2.5"},
         {L"s.exe --selftest --tool 203", M::Selftest, L"selftest.txt", 203, L"", L""},
-        {L"s.exe --tool 201 --selftest r.txt weight=80 x", M::Selftest, L"r.txt", 201,
-         L"weight=80", L""},
-        {L"s.exe --selftest \"a b.txt\" --tool 203 age=70 \"sex=2\"", M::Selftest, L"a b.txt",
-         203, L"age=70 sex=2", L""},
+        {L"s.exe --tool 201 --selftest r.txt weight=80 x", M::Selftest, L"r.txt", 201, L"weight=80",
+         L""},
+        {L"s.exe --selftest \"a b.txt\" --tool 203 age=70 \"sex=2\"", M::Selftest, L"a b.txt", 203,
+         L"age=70 sex=2", L""},
         {L"s.exe --selftest a=b.txt c=1", M::Selftest, L"a=b.txt", 78, L"c=1", L""},
         {L"s.exe --list-tools", M::ListTools, L"tools.txt", 78, L"", L""},
         {L"s.exe --list-tools out.txt", M::ListTools, L"out.txt", 78, L"", L""},
@@ -93,7 +94,8 @@ TEST(CommandRun, ListAndValidate) {
     EXPECT_EQ(run_command_line(command), 0);
     std::string text = read_file_bytes(list.c_str());
     const std::string first_tool =
-        "TOOL|78|检验换算|Sorvane|0\r\nIN|chol|总胆固醇|mmol/L|4.5\r\n"
+        "SORVANE|" TALVO_VERSION
+        "\r\nTOOL|78|检验换算|Sorvane|0\r\nIN|chol|总胆固醇|mmol/L|4.5\r\n"
         "OUT|mgdl|总胆固醇|mg/dL|f0\r\nOUT|mmol|总胆固醇|mmol/L|f2\r\nTOOL|79|";
     EXPECT_EQ(text.substr(0, first_tool.size()), first_tool);
     EXPECT_NE(text.find("IN|sex|性别||1|1=男;2=女\r\n"), std::string::npos);

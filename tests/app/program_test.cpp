@@ -8,6 +8,7 @@
 #include "app/selftest.h"
 #include "support/test_tools.h"
 #include "ui/window_driver.h"
+#include "version.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ TEST(Program, ToolsListAndValidation) {
         {"tool", L"--selftest r.txt --tool 201 weight=81", "r.txt", 0,
          "TOOL|201|体重指数 BMI|体格与营养\r\nLEVEL|2\r\nOUT|体重指数 BMI|28.0|kg/m²\r\n"},
         {"unknown_tool", L"--tool 7 --selftest", "selftest.txt", 4, "USAGE|未知工具编号：7\r\n"},
-        {"list", L"--list-tools", "tools.txt", 0, "TOOL|78|检验换算|Sorvane|0\r\n"},
+        {"list", L"--list-tools", "tools.txt", 0,
+         "SORVANE|" TALVO_VERSION "\r\nTOOL|78|检验换算|Sorvane|0\r\n"},
         {"validate", L"--validate \"v 1.txt\"", "v 1.txt", 0, "CASE|78|1|PASS\r\n"},
     };
     for (const Form& form : forms) {
@@ -126,6 +128,11 @@ TEST(Program, IconAndVersionResources) {
             static_cast<const unsigned char*>(LockResource(LoadResource(program, image)));
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes), 8), "\x89PNG\r\n\x1a\n");
     }
+    HRSRC manifest = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(manifest, nullptr);
+    EXPECT_EQ(
+        std::string(static_cast<const char*>(LockResource(LoadResource(program, manifest))), 5),
+        "<?xml");
     HRSRC version = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
     ASSERT_NE(version, nullptr);
     const auto* block = static_cast<const wchar_t*>(LockResource(LoadResource(program, version)));
@@ -135,6 +142,29 @@ TEST(Program, IconAndVersionResources) {
     EXPECT_NE(text.find(L"FileDescription"), std::wstring::npos);
     EXPECT_NE(text.find(L"1.0"), std::wstring::npos);
     FreeLibrary(program);
+}
+
+// The one version: the fixed file and product versions and both version strings.
+TEST(Program, VersionResourceHasTheBuildVersion) {
+    DWORD size = GetFileVersionInfoSizeW(program_path().c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(program_path().c_str(), 0, size, &block[0]));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(&block[0], L"\\", reinterpret_cast<void**>(&fixed), &length));
+    const DWORD high = TALVO_VERSION_MAJOR << 16 | TALVO_VERSION_MINOR;
+    const DWORD low = TALVO_VERSION_PATCH << 16;
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+    for (const wchar_t* name : {L"\\StringFileInfo\\080404B0\\FileVersion",
+                                L"\\StringFileInfo\\080404B0\\ProductVersion"}) {
+        wchar_t* text = nullptr;
+        ASSERT_TRUE(VerQueryValueW(&block[0], name, reinterpret_cast<void**>(&text), &length));
+        EXPECT_EQ(std::wstring(text), TALVO_VERSION_WIDE);
+    }
 }
 
 }  // namespace

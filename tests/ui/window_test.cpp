@@ -11,6 +11,7 @@
 #include "support/test_tools.h"
 #include "ui/main_window.h"
 #include "ui/window_driver.h"
+#include "version.h"
 
 namespace {
 
@@ -236,7 +237,7 @@ TEST_F(Window, AboutBox) {
               L"Sorvane\r\n\r\n分类：检验换算\r\n参考依据：胆固醇 1mmol/L=38.67mg/dL\r\n\r\n"
               L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
               L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-              L"版本 V1.0    官网：www.talvomed.example");
+              L"版本 V" TALVO_VERSION_WIDE L"    官网：www.talvomed.example");
     dismiss(box);
 }
 
