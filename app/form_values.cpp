@@ -80,7 +80,10 @@ double read_input_value(const wchar_t* text) {
 }
 
 bool read_input_number(const wchar_t* text, double* value) {
-    return read_signed(text, *value) && std::isfinite(*value);
+    double read = 0.0;
+    if (!read_signed(text, read) || !std::isfinite(read)) return false;
+    *value = read;
+    return true;
 }
 
 void format_default_value(double value, wchar_t* out, std::int32_t capacity) {

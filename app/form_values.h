@@ -12,7 +12,8 @@ constexpr std::int32_t kDefaultValueText = 64;
 double read_input_value(const wchar_t* text);
 
 // The same reading for text that must hold a number (the command line, worked examples): false
-// when no number starts the text or the number is infinite or NaN.
+// when no number starts the text or the number is infinite or NaN, and value is then left as it
+// was.
 bool read_input_number(const wchar_t* text, double* value);
 
 // "%.6g": at most six significant digits.

@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev libmuparser-dev
   mingw-w64 wine wine64
   xvfb xdotool imagemagick fonts-wqy-microhei
+  wixl msitools
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test: formatting, the native suite, the same suite under sanitizers, the Windows build
-# and its tests under Wine (the real .exe among them), and a bounded run of each fuzzer.
+# and its tests under Wine (the real .exe among them), the installer package, and a bounded run
+# of each fuzzer.
 # FUZZ_SECONDS sets each fuzzer's time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +25,10 @@ ctest --preset windows
 wine_stop
 xvfb_stop
 trap - EXIT
+
+echo "== package (the MSI installed, upgraded and removed in a Wine prefix of its own)"
+scripts/package.sh
+tests/package_test.sh
 
 echo "== fuzz"
 for fuzzer in build/fuzz/bin/*_fuzz; do
