@@ -18,13 +18,36 @@ ctest --preset asan
 
 echo "== windows (Wine, on a virtual screen)"
 source scripts/wine_env.sh
+given_display="${DISPLAY:-}"
 xvfb_start
 wine_start
 trap 'wine_stop; xvfb_stop' EXIT
-ctest --preset windows
+ctest --preset windows -LE 'screen_'
+wine_stop
+xvfb_stop
+
+# Each screen in a Wine session of its own: the DPI and the screen size are read at its start.
+echo "== windows at 144 DPI on a 1920 x 1200 screen"
+trap 'wine_set_dpi 96; wine_stop; xvfb_stop' EXIT
+wine_start
+wine_set_dpi 144
+wine_stop
+xvfb_start 1920x1200
+wine_start
+ctest --preset windows -L screen_high_dpi
+wine_set_dpi 96
+wine_stop
+xvfb_stop
+
+echo "== windows on a 1366 x 768 screen"
+trap 'wine_stop; xvfb_stop' EXIT
+xvfb_start 1366x768
+wine_start
+ctest --preset windows -L screen_small
 wine_stop
 xvfb_stop
 trap - EXIT
+[ -z "$given_display" ] || export DISPLAY="$given_display"
 
 echo "== package (the MSI installed, upgraded and removed in a Wine prefix of its own)"
 scripts/package.sh

@@ -31,13 +31,19 @@ wine_stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
 }
 
-# A virtual screen for the window, unless a display is given.
+# The prefix's screen DPI (96 is Windows' 100 %), read by each Wine session when it starts.
+wine_set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1 </dev/null
+}
+
+# A virtual screen for the window (1280 x 1024 unless a size is given), unless a display is given.
 xvfb_start() {
   [ -z "${DISPLAY:-}" ] || return 0
   local number=97
   while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
   export DISPLAY=":$number"
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  Xvfb "$DISPLAY" -screen 0 "${1:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 </dev/null &
   XVFB_PID=$!
   for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$number" ] && break
@@ -47,4 +53,6 @@ xvfb_start() {
 
 xvfb_stop() {
   [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID=""
+  unset DISPLAY
 }

@@ -1,6 +1,7 @@
 // The main window's start-up, controls and message loop.
 #include "ui/main_window.h"
 
+#include "app/window_fit.h"
 #include "engine/wide_text.h"
 
 MainWindowState g_window;
@@ -54,8 +55,8 @@ constexpr Box kBasisBox = {492, 576, 492, 56};
 void create_fonts() {
     for (const FontSpec& font : kFonts) {
         g_window.*font.slot =
-            CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+            CreateFontW(scaled(font.height), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, font.face);
     }
     g_window.white_brush = CreateSolidBrush(RGB(255, 255, 255));
@@ -100,9 +101,24 @@ void on_create(HWND window) {
 // The outer size for the 1020 x 720 client area and the menu bar under this system's frame
 // metrics. The window is created at this size and cannot be given another.
 SIZE outer_size() {
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    RECT frame = {0, 0, scaled(kClientWidth), scaled(kClientHeight)};
     AdjustWindowRect(&frame, kWindowStyle, TRUE);
     return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The screen's DPI and work area (the screen less the taskbar) decide the layout's scale and the
+// window's place; the frame, caption and menu bar keep the system's own size.
+WindowFit fit_to_screen() {
+    HDC screen = GetDC(nullptr);
+    int screen_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRect(&frame, kWindowStyle, TRUE);
+    return fit_window(screen_dpi, kClientWidth, kClientHeight, frame.right - frame.left,
+                      frame.bottom - frame.top,
+                      {work.left, work.top, work.right - work.left, work.bottom - work.top});
 }
 
 void on_get_min_max_info(MINMAXINFO* info) {
@@ -156,8 +172,17 @@ void withdraw_status() {
 
 }  // namespace
 
-HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
-                  const wchar_t* text, HFONT font) {
+int scaled(int value) {
+    return scale_to_dpi(value, g_window.layout_dpi);
+}
+
+Box scaled(const Box& box) {
+    return {scaled(box.x), scaled(box.y), scaled(box.width), scaled(box.height)};
+}
+
+HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& layout,
+                  int id, const wchar_t* text, HFONT font) {
+    Box box = scaled(layout);
     HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style,
                                    box.x, box.y, box.width, box.height, g_window.main_window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -226,15 +251,15 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
     g_window.tool = tool;
     g_window.verdict_level = 0;
     g_window.last_result[0] = L'\0';
+    WindowFit fit = fit_to_screen();
+    g_window.layout_dpi = fit.dpi;
     create_fonts();
     register_class();
 
     SIZE size = outer_size();
-    int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-    g_window.main_window = CreateWindowExW(0, kMainWindowClass, tool->title, kWindowStyle,
-                                           x < 0 ? 0 : x, y < 0 ? 0 : y, size.cx, size.cy, nullptr,
-                                           create_main_menu(), instance, nullptr);
+    g_window.main_window =
+        CreateWindowExW(0, kMainWindowClass, tool->title, kWindowStyle, fit.x, fit.y, size.cx,
+                        size.cy, nullptr, create_main_menu(), instance, nullptr);
     if (g_window.main_window == nullptr) return 1;
     ShowWindow(g_window.main_window, SW_SHOW);
     UpdateWindow(g_window.main_window);

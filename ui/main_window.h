@@ -33,6 +33,7 @@ constexpr const wchar_t* kVerdictPrompt = L"填写左侧参数，点击“计算
 struct MainWindowState {
     HINSTANCE instance;
     HWND main_window;
+    int layout_dpi;  // every layout number, font height and pen width is drawn at this DPI
     const ToolSpec* tool;
     VerdictLevel verdict_level;
     HWND input_edits[kMaxValues];  // an edit box, or a drop-down list for an input with choices
@@ -72,9 +73,13 @@ struct Box {
     int height;
 };
 
-// One visible child control of the main window, with its font.
-HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& box, int id,
-                  const wchar_t* text, HFONT font);
+// A layout number, or a box of them, as drawn at the window's layout DPI.
+int scaled(int value);
+Box scaled(const Box& box);
+
+// One visible child control of the main window, with its font; the box is in layout numbers.
+HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& layout,
+                  int id, const wchar_t* text, HFONT font);
 
 // Shows the tool's tip and basis in their labels.
 void show_tool_texts();

@@ -70,54 +70,61 @@ struct DeleteGuard {
     DeleteGuard& operator=(const DeleteGuard&) = delete;
 };
 
-void draw_text_box(HDC dc, int x, int y, int width, int height, const wchar_t* text, COLORREF color,
-                   HFONT font, UINT extra_flags) {
+// The helpers take boxes in pixels; layout boxes are scaled by the callers.
+void draw_text_box(HDC dc, const Box& box, const wchar_t* text, COLORREF color, HFONT font,
+                   UINT extra_flags) {
     SelectGuard font_guard(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
-    RECT box = {x, y, x + width, y + height};
-    DrawTextW(dc, text, -1, &box, kTextFlags | extra_flags);
+    RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
+    DrawTextW(dc, text, -1, &rect, kTextFlags | extra_flags);
 }
 
-void fill_box(HDC dc, int x, int y, int width, int height, COLORREF color) {
+void fill_box(HDC dc, const Box& box, COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     DeleteGuard brush_guard(brush);
-    RECT box = {x, y, x + width, y + height};
-    FillRect(dc, &box, brush);
+    RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
+    FillRect(dc, &rect, brush);
 }
 
-void frame_box(HDC dc, int x, int y, int width, int height, COLORREF color) {
-    HPEN pen = CreatePen(PS_SOLID, 1, color);
+// The outline lies inside the box, one layout pixel wide.
+void frame_box(HDC dc, const Box& box, COLORREF color) {
+    HPEN pen = CreatePen(PS_INSIDEFRAME, scaled(1), color);
     DeleteGuard pen_guard(pen);
     SelectGuard select_pen(dc, pen);
     SelectGuard select_brush(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, x, y, x + width, y + height);
+    Rectangle(dc, box.x, box.y, box.x + box.width, box.y + box.height);
+}
+
+// A band across the whole client area, at the layout box's height.
+Box full_width(const Box& layout, int width) {
+    Box band = scaled(layout);
+    return {0, band.y, width, band.height};
 }
 
 void paint_header(HDC dc, int width) {
     const ToolSpec& tool = *g_window.tool;
-    const Box& band = kHeaderBand;
-    fill_box(dc, band.x, band.y, width, band.height, kHeaderColor);
-    fill_box(dc, kAccentBox.x, kAccentBox.y, kAccentBox.width, kAccentBox.height, kAccentStrip);
-    draw_text_box(dc, kTitleBox.x, kTitleBox.y, kTitleBox.width, kTitleBox.height, tool.title,
-                  kTitleText, g_window.title_font, DT_LEFT);
+    fill_box(dc, full_width(kHeaderBand, width), kHeaderColor);
+    fill_box(dc, scaled(kAccentBox), kAccentStrip);
+    draw_text_box(dc, scaled(kTitleBox), tool.title, kTitleText, g_window.title_font, DT_LEFT);
     wchar_t line[256];
     text_format(line, 256, L"%ls  ·  %ls", tool.category,
                 tool.subtitle != nullptr ? tool.subtitle : L"");
-    draw_text_box(dc, kSubtitleBox.x, kSubtitleBox.y, kSubtitleBox.width, kSubtitleBox.height, line,
-                  kHeaderLine, g_window.caption_font, DT_LEFT);
-    const Box& web = kWebAddressBox;
-    draw_text_box(dc, width - web.x, web.y, web.width, web.height, kWebAddress, kWebAddressText,
-                  g_window.small_font, DT_RIGHT);
+    draw_text_box(dc, scaled(kSubtitleBox), line, kHeaderLine, g_window.caption_font, DT_LEFT);
+    Box web = scaled(kWebAddressBox);
+    web.x = width - web.x;
+    draw_text_box(dc, web, kWebAddress, kWebAddressText, g_window.small_font, DT_RIGHT);
 }
 
 void paint_panel(HDC dc, const Box& panel, const wchar_t* title) {
-    fill_box(dc, panel.x, panel.y, panel.width, panel.height, kPanelFill);
-    frame_box(dc, panel.x, panel.y, panel.width, panel.height, kPanelOutline);
-    draw_text_box(dc, panel.x + kPanelTitle.x, panel.y + kPanelTitle.y, kPanelTitle.width,
-                  kPanelTitle.height, title, kHeaderColor, g_window.caption_font, DT_LEFT);
-    fill_box(dc, panel.x + kPanelRuleInset, panel.y + kPanelRuleY,
-             panel.width - 2 * kPanelRuleInset, 1, kPanelRule);
+    fill_box(dc, scaled(panel), kPanelFill);
+    frame_box(dc, scaled(panel), kPanelOutline);
+    Box title_box = {panel.x + kPanelTitle.x, panel.y + kPanelTitle.y, kPanelTitle.width,
+                     kPanelTitle.height};
+    draw_text_box(dc, scaled(title_box), title, kHeaderColor, g_window.caption_font, DT_LEFT);
+    Box rule = {panel.x + kPanelRuleInset, panel.y + kPanelRuleY, panel.width - 2 * kPanelRuleInset,
+                1};
+    fill_box(dc, scaled(rule), kPanelRule);
 }
 
 }  // namespace
@@ -128,28 +135,25 @@ void paint_main_window(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     int width = client.right;
-    fill_box(dc, 0, 0, width, client.bottom, kBackground);
+    fill_box(dc, {0, 0, width, client.bottom}, kBackground);
     paint_header(dc, width);
     paint_panel(dc, kInputPanel, L"输入参数");
     paint_panel(dc, kResultPanel, L"计算结果");
-    fill_box(dc, kFooterBand.x, kFooterBand.y, width, kFooterBand.height, kFooterColor);
-    draw_text_box(dc, kStatusBox.x, kStatusBox.y, kStatusBox.width, kStatusBox.height,
-                  g_window.status_text, kQuietText, g_window.small_font, DT_RIGHT);
+    fill_box(dc, full_width(kFooterBand, width), kFooterColor);
+    draw_text_box(dc, scaled(kStatusBox), g_window.status_text, kQuietText, g_window.small_font,
+                  DT_RIGHT);
     EndPaint(window, &paint);
 }
 
 void draw_owner_button(const DRAWITEMSTRUCT& item) {
     const ButtonColors& colors = item.CtlID == ID_COMPUTE ? kComputeButton : kLightButton;
-    const RECT& box = item.rcItem;
-    int width = box.right - box.left;
-    int height = box.bottom - box.top;
-    fill_box(item.hDC, box.left, box.top, width, height,
-             (item.itemState & ODS_SELECTED) != 0 ? colors.pressed : colors.fill);
-    frame_box(item.hDC, box.left, box.top, width, height, colors.outline);
+    const RECT& rect = item.rcItem;
+    Box box = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    fill_box(item.hDC, box, (item.itemState & ODS_SELECTED) != 0 ? colors.pressed : colors.fill);
+    frame_box(item.hDC, box, colors.outline);
     wchar_t caption[64];
     GetWindowTextW(item.hwndItem, caption, 64);
-    draw_text_box(item.hDC, box.left, box.top, width, height, caption, colors.caption,
-                  g_window.button_font, DT_CENTER);
+    draw_text_box(item.hDC, box, caption, colors.caption, g_window.button_font, DT_CENTER);
 }
 
 HBRUSH edit_colors(HDC dc) {

@@ -30,8 +30,8 @@ HWND create_choice_list(const InputSpec& input, std::int32_t i) {
     for (std::int32_t c = 0; c < input.choice_count; ++c) {
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(input.choices[c].text));
     }
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kListFieldHeight);
-    SendMessageW(list, CB_SETDROPPEDWIDTH, kListDropWidth, 0);
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scaled(kListFieldHeight));
+    SendMessageW(list, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(scaled(kListDropWidth)), 0);
     return list;
 }
 
