@@ -57,9 +57,7 @@ void bm_muparser_preparsed(benchmark::State& state) {
     state.SetLabel(text);
 }
 
-void bm_tool_compute(benchmark::State& state) {
-    const ToolSpec& tool = *builtin_tool();
-    double inputs[kMaxValues] = {state.range(0) / 10.0};
+void run_tool_compute(benchmark::State& state, const ToolSpec& tool, const double* inputs) {
     static wchar_t detail[4096];
     static wchar_t verdict[512];
     static wchar_t copy[8192];
@@ -68,6 +66,11 @@ void bm_tool_compute(benchmark::State& state) {
         benchmark::DoNotOptimize(
             tool_compute(tool, inputs, detail, 4096, verdict, 512, &level, copy, 8192));
     }
+}
+
+void bm_tool_compute(benchmark::State& state) {
+    double inputs[kMaxValues] = {state.range(0) / 10.0};
+    run_tool_compute(state, *builtin_tool(), inputs);
 }
 
 // 40,000 terms without spaces: every number off the plain-decimal path ("1e0") against every
@@ -97,16 +100,8 @@ void bm_long_sum(benchmark::State& state) {
 
 // The heaviest formula tool of the catalogue: eGFR, seven powers and three branches.
 void bm_tool_compute_egfr(benchmark::State& state) {
-    const ToolSpec& tool = *find_tool(203);
     double inputs[kMaxValues] = {80, 50, 1};
-    static wchar_t detail[4096];
-    static wchar_t verdict[512];
-    static wchar_t copy[8192];
-    VerdictLevel level = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            tool_compute(tool, inputs, detail, 4096, verdict, 512, &level, copy, 8192));
-    }
+    run_tool_compute(state, *find_tool(203), inputs);
 }
 
 BENCHMARK(bm_formula_eval)->DenseRange(0, 2);

@@ -38,10 +38,8 @@ constexpr VerdictRule kQtcRules[] = {
     {"1", 0, L"QTc 未见延长（≤ 460 ms）"},
 };
 constexpr WorkedExample kQtcExamples[] = {
-    {L"qt=400 hr=75", L"447|431", 0},
-    {L"qt=410 hr=75", L"458|442", 0},
-    {L"qt=412 hr=75", L"461|444", 1},
-    {L"qt=499 hr=60", L"499|499", 1},
+    {L"qt=400 hr=75", L"447|431", 0}, {L"qt=410 hr=75", L"458|442", 0},
+    {L"qt=412 hr=75", L"461|444", 1}, {L"qt=499 hr=60", L"499|499", 1},
     {L"qt=500 hr=60", L"500|500", 2},
 };
 
@@ -78,56 +76,20 @@ constexpr WorkedExample kChadsExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kMapTool = {
-    207,
-    L"平均动脉压 MAP",
-    L"由收缩压与舒张压估算",
-    L"心血管",
-    L"MAP =（收缩压 + 2 × 舒张压）/ 3；65 mmHg 目标值见拯救脓毒症运动指南 2021",
-    L"65 mmHg 是灌注目标与报警界值，不是诊断；有创动脉压以监护仪读数为准。",
-    form_rows(kMapInputs),
-    kMapInputs,
-    count_of(kMapOutputs),
-    kMapOutputs,
-    count_of(kMapRules),
-    kMapRules,
-    0,
-    count_of(kMapExamples),
-    kMapExamples,
-};
+extern const ToolSpec kMapTool =
+    formula_tool({207, L"平均动脉压 MAP", L"由收缩压与舒张压估算", L"心血管",
+                  L"MAP =（收缩压 + 2 × 舒张压）/ 3；65 mmHg 目标值见拯救脓毒症运动指南 2021",
+                  L"65 mmHg 是灌注目标与报警界值，不是诊断；有创动脉压以监护仪读数为准。"},
+                 kMapInputs, kMapOutputs, kMapRules, kMapExamples);
 
-extern const ToolSpec kQtcTool = {
-    208,
-    L"校正 QT 间期 QTc",
-    L"Bazett 与 Fridericia 公式",
-    L"心血管",
-    L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）",
-    L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。",
-    form_rows(kQtcInputs),
-    kQtcInputs,
-    count_of(kQtcOutputs),
-    kQtcOutputs,
-    count_of(kQtcRules),
-    kQtcRules,
-    0,
-    count_of(kQtcExamples),
-    kQtcExamples,
-};
+extern const ToolSpec kQtcTool = formula_tool(
+    {208, L"校正 QT 间期 QTc", L"Bazett 与 Fridericia 公式", L"心血管",
+     L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）",
+     L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。"},
+    kQtcInputs, kQtcOutputs, kQtcRules, kQtcExamples);
 
-extern const ToolSpec kChadsVascTool = {
-    211,
-    L"CHA2DS2-VASc 评分",
-    L"房颤卒中风险（ESC 2020 界值）",
-    L"心血管",
-    L"Lip GYH 等，Chest 2010；抗凝界值按 ESC 2020 房颤指南（ESC 2024 已改用 CHA2DS2-VA）",
-    L"年龄 65–74 岁 1 分、≥ 75 岁 2 分；卒中/TIA 2 分；女性 1 分。",
-    form_rows(kChadsInputs),
-    kChadsInputs,
-    count_of(kChadsOutputs),
-    kChadsOutputs,
-    count_of(kChadsRules),
-    kChadsRules,
-    0,
-    count_of(kChadsExamples),
-    kChadsExamples,
-};
+extern const ToolSpec kChadsVascTool = formula_tool(
+    {211, L"CHA2DS2-VASc 评分", L"房颤卒中风险（ESC 2020 界值）", L"心血管",
+     L"Lip GYH 等，Chest 2010；抗凝界值按 ESC 2020 房颤指南（ESC 2024 已改用 CHA2DS2-VA）",
+     L"年龄 65–74 岁 1 分、≥ 75 岁 2 分；卒中/TIA 2 分；女性 1 分。"},
+    kChadsInputs, kChadsOutputs, kChadsRules, kChadsExamples);

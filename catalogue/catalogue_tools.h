@@ -3,6 +3,80 @@
 
 #include "engine/tool_spec.h"
 
+// The texts of a tool, in the order the descriptor holds them.
+struct ToolTexts {
+    std::int32_t id;
+    const wchar_t* title;
+    const wchar_t* subtitle;
+    const wchar_t* category;
+    const wchar_t* basis;
+    const wchar_t* tip;
+};
+
+// A tool whose results are its formula outputs and verdict rules; the counts come from the tables.
+template <std::size_t I, std::size_t O, std::size_t R, std::size_t E>
+constexpr ToolSpec formula_tool(const ToolTexts& texts, const InputSpec (&inputs)[I],
+                                const OutputSpec (&outputs)[O], const VerdictRule (&rules)[R],
+                                const WorkedExample (&examples)[E]) {
+    return {texts.id,
+            texts.title,
+            texts.subtitle,
+            texts.category,
+            texts.basis,
+            texts.tip,
+            form_rows(inputs),
+            inputs,
+            count_of(outputs),
+            outputs,
+            count_of(rules),
+            rules,
+            0,
+            count_of(examples),
+            examples};
+}
+
+// A tool served by the report generator of its kind, with the inputs the generator reads.
+template <std::size_t I, std::size_t E>
+constexpr ToolSpec report_tool(const ToolTexts& texts, ReportKind kind,
+                               const InputSpec (&inputs)[I], const WorkedExample (&examples)[E]) {
+    return {texts.id,
+            texts.title,
+            texts.subtitle,
+            texts.category,
+            texts.basis,
+            texts.tip,
+            form_rows(inputs),
+            inputs,
+            0,
+            nullptr,
+            0,
+            nullptr,
+            kind,
+            count_of(examples),
+            examples};
+}
+
+// A report tool that reads no input.
+template <std::size_t E>
+constexpr ToolSpec report_tool(const ToolTexts& texts, ReportKind kind,
+                               const WorkedExample (&examples)[E]) {
+    return {texts.id,
+            texts.title,
+            texts.subtitle,
+            texts.category,
+            texts.basis,
+            texts.tip,
+            0,
+            nullptr,
+            0,
+            nullptr,
+            0,
+            nullptr,
+            kind,
+            count_of(examples),
+            examples};
+}
+
 inline constexpr InputChoice kSexChoices[] = {{1, L"男"}, {2, L"女"}};
 inline constexpr InputChoice kNoYesChoices[] = {{0, L"否"}, {1, L"是"}};
 

@@ -20,12 +20,9 @@ constexpr VerdictRule kCalciumRules[] = {
     {"1", 0, L"校正钙在参考范围内（2.11–2.52）"},
 };
 constexpr WorkedExample kCalciumExamples[] = {
-    {L"ca=2.2 alb=30", L"2.40", 0},
-    {L"ca=2.52 alb=40", L"2.52", 0},
-    {L"ca=2.53 alb=40", L"2.53", 1},
-    {L"ca=2.11 alb=40", L"2.11", 0},
-    {L"ca=2.1 alb=40", L"2.10", 1},
-    {L"ca=1.74 alb=40", L"1.74", 2},
+    {L"ca=2.2 alb=30", L"2.40", 0},  {L"ca=2.52 alb=40", L"2.52", 0},
+    {L"ca=2.53 alb=40", L"2.53", 1}, {L"ca=2.11 alb=40", L"2.11", 0},
+    {L"ca=2.1 alb=40", L"2.10", 1},  {L"ca=1.74 alb=40", L"1.74", 2},
     {L"ca=3.5 alb=40", L"3.50", 2},
 };
 
@@ -55,39 +52,15 @@ constexpr WorkedExample kAnionGapExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kCorrectedCalciumTool = {
-    205,
-    L"白蛋白校正钙",
-    L"按白蛋白校正血清总钙",
-    L"电解质与酸碱",
-    L"Payne RB 等，BMJ 1973（SI 式：钙 + 0.02 ×（40 − 白蛋白 g/L））；参考范围 2.11–2.52 mmol/L",
-    L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。",
-    form_rows(kCalciumInputs),
-    kCalciumInputs,
-    count_of(kCalciumOutputs),
-    kCalciumOutputs,
-    count_of(kCalciumRules),
-    kCalciumRules,
-    0,
-    count_of(kCalciumExamples),
-    kCalciumExamples,
-};
+extern const ToolSpec kCorrectedCalciumTool = formula_tool(
+    {205, L"白蛋白校正钙", L"按白蛋白校正血清总钙", L"电解质与酸碱",
+     L"Payne RB 等，BMJ 1973（SI 式：钙 + 0.02 ×（40 − 白蛋白 g/L））；参考范围 2.11–2.52 mmol/L",
+     L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。"},
+    kCalciumInputs, kCalciumOutputs, kCalciumRules, kCalciumExamples);
 
-extern const ToolSpec kAnionGapTool = {
-    206,
-    L"阴离子间隙",
-    L"AG 与白蛋白校正 AG",
-    L"电解质与酸碱",
-    L"Figge J 等，Crit Care Med 1998（每 g/L 白蛋白校正 0.25）；参考范围 8–16 mmol/L（临床检验操作"
-    L"规程 第4版）",
-    L"低白蛋白会掩盖高 AG；新型分析仪参考范围可能偏低，以本院为准。",
-    form_rows(kAnionGapInputs),
-    kAnionGapInputs,
-    count_of(kAnionGapOutputs),
-    kAnionGapOutputs,
-    count_of(kAnionGapRules),
-    kAnionGapRules,
-    0,
-    count_of(kAnionGapExamples),
-    kAnionGapExamples,
-};
+extern const ToolSpec kAnionGapTool = formula_tool(
+    {206, L"阴离子间隙", L"AG 与白蛋白校正 AG", L"电解质与酸碱",
+     L"Figge J 等，Crit Care Med 1998（每 g/L 白蛋白校正 0.25）；参考范围 8–16 mmol/L（临床检验操作"
+     L"规程 第4版）",
+     L"低白蛋白会掩盖高 AG；新型分析仪参考范围可能偏低，以本院为准。"},
+    kAnionGapInputs, kAnionGapOutputs, kAnionGapRules, kAnionGapExamples);

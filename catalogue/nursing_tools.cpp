@@ -52,8 +52,7 @@ constexpr InputChoice kDiagnosisChoices[] = {{0, L"否"}, {15, L"是"}};
 constexpr InputChoice kAidChoices[] = {
     {0, L"无/卧床/护士扶助"}, {15, L"拐杖、助行器"}, {30, L"扶家具行走"}};
 constexpr InputChoice kDripChoices[] = {{0, L"否"}, {20, L"是"}};
-constexpr InputChoice kGaitChoices[] = {
-    {0, L"正常/卧床/轮椅"}, {10, L"虚弱"}, {20, L"受损"}};
+constexpr InputChoice kGaitChoices[] = {{0, L"正常/卧床/轮椅"}, {10, L"虚弱"}, {20, L"受损"}};
 constexpr InputChoice kMentalChoices[] = {{0, L"了解自身能力"}, {15, L"高估能力/忘记限制"}};
 constexpr InputSpec kMorseInputs[] = {
     {"history", L"近 3 个月跌倒史", L"", 0, count_of(kHistoryChoices), kHistoryChoices},
@@ -86,38 +85,14 @@ constexpr WorkedExample kMorseExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kBradenTool = {
-    216,
-    L"Braden 压力性损伤评分",
-    L"压疮风险评估",
-    L"护理评估",
-    L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
-    L"入院、病情变化及每周定期评估；分值越低风险越高。",
-    form_rows(kBradenInputs),
-    kBradenInputs,
-    count_of(kBradenOutputs),
-    kBradenOutputs,
-    count_of(kBradenRules),
-    kBradenRules,
-    0,
-    count_of(kBradenExamples),
-    kBradenExamples,
-};
+extern const ToolSpec kBradenTool =
+    formula_tool({216, L"Braden 压力性损伤评分", L"压疮风险评估", L"护理评估",
+                  L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
+                  L"入院、病情变化及每周定期评估；分值越低风险越高。"},
+                 kBradenInputs, kBradenOutputs, kBradenRules, kBradenExamples);
 
-extern const ToolSpec kMorseTool = {
-    217,
-    L"Morse 跌倒风险评分",
-    L"住院患者跌倒风险评估",
-    L"护理评估",
-    L"Morse JM 等，Can J Aging 1989；界值 25、45 分为原量表默认值",
-    L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。",
-    form_rows(kMorseInputs),
-    kMorseInputs,
-    count_of(kMorseOutputs),
-    kMorseOutputs,
-    count_of(kMorseRules),
-    kMorseRules,
-    0,
-    count_of(kMorseExamples),
-    kMorseExamples,
-};
+extern const ToolSpec kMorseTool =
+    formula_tool({217, L"Morse 跌倒风险评分", L"住院患者跌倒风险评估", L"护理评估",
+                  L"Morse JM 等，Can J Aging 1989；界值 25、45 分为原量表默认值",
+                  L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。"},
+                 kMorseInputs, kMorseOutputs, kMorseRules, kMorseExamples);

@@ -10,9 +10,8 @@ constexpr InputChoice kVerbalChoices[] = {{5, L"5 回答正确"},
                                           {3, L"3 用词不当"},
                                           {2, L"2 只能发音"},
                                           {1, L"1 不能发音"}};
-constexpr InputChoice kMotorChoices[] = {{6, L"6 遵嘱动作"}, {5, L"5 刺痛定位"},
-                                         {4, L"4 刺痛躲避"}, {3, L"3 刺痛屈曲"},
-                                         {2, L"2 刺痛伸直"}, {1, L"1 无反应"}};
+constexpr InputChoice kMotorChoices[] = {{6, L"6 遵嘱动作"}, {5, L"5 刺痛定位"}, {4, L"4 刺痛躲避"},
+                                         {3, L"3 刺痛屈曲"}, {2, L"2 刺痛伸直"}, {1, L"1 无反应"}};
 constexpr InputSpec kGcsInputs[] = {
     {"eye", L"睁眼反应", L"", 4, count_of(kEyeChoices), kEyeChoices},
     {"verbal", L"语言反应", L"", 5, count_of(kVerbalChoices), kVerbalChoices},
@@ -27,12 +26,9 @@ constexpr VerdictRule kGcsRules[] = {
     {"1", 0, L"轻度或无意识障碍（13–15 分）"},
 };
 constexpr WorkedExample kGcsExamples[] = {
-    {L"eye=4 verbal=5 motor=6", L"15", 0},
-    {L"eye=3 verbal=4 motor=6", L"13", 0},
-    {L"eye=3 verbal=3 motor=6", L"12", 1},
-    {L"eye=2 verbal=3 motor=4", L"9", 1},
-    {L"eye=2 verbal=2 motor=4", L"8", 2},
-    {L"eye=5", L"16", 2},
+    {L"eye=4 verbal=5 motor=6", L"15", 0}, {L"eye=3 verbal=4 motor=6", L"13", 0},
+    {L"eye=3 verbal=3 motor=6", L"12", 1}, {L"eye=2 verbal=3 motor=4", L"9", 1},
+    {L"eye=2 verbal=2 motor=4", L"8", 2},  {L"eye=5", L"16", 2},
 };
 
 constexpr InputSpec kQsofaInputs[] = {
@@ -49,11 +45,8 @@ constexpr VerdictRule kQsofaRules[] = {
     {"1", 0, L"qSOFA < 2：仍需结合病情动态评估"},
 };
 constexpr WorkedExample kQsofaExamples[] = {
-    {L"rr=18 sbp=120 gcs=15", L"0", 0},
-    {L"rr=22", L"1", 0},
-    {L"rr=22 sbp=100", L"2", 2},
-    {L"rr=21 sbp=101 gcs=14", L"1", 0},
-    {L"gcs=16", L"0", 2},
+    {L"rr=18 sbp=120 gcs=15", L"0", 0}, {L"rr=22", L"1", 0},  {L"rr=22 sbp=100", L"2", 2},
+    {L"rr=21 sbp=101 gcs=14", L"1", 0}, {L"gcs=16", L"0", 2},
 };
 
 constexpr InputSpec kMeldInputs[] = {
@@ -119,74 +112,26 @@ constexpr WorkedExample kChildPughExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kGcsTool = {
-    210,
-    L"格拉斯哥昏迷评分 GCS",
-    L"睁眼、语言、运动三项",
-    L"重症与评分",
-    L"Teasdale G，Jennett B，Lancet 1974；≤ 8 重度、9–12 中度、13–15 轻度",
-    L"气管插管或失语者语言项无法评估时，请在记录中注明。",
-    form_rows(kGcsInputs),
-    kGcsInputs,
-    count_of(kGcsOutputs),
-    kGcsOutputs,
-    count_of(kGcsRules),
-    kGcsRules,
-    0,
-    count_of(kGcsExamples),
-    kGcsExamples,
-};
+extern const ToolSpec kGcsTool =
+    formula_tool({210, L"格拉斯哥昏迷评分 GCS", L"睁眼、语言、运动三项", L"重症与评分",
+                  L"Teasdale G，Jennett B，Lancet 1974；≤ 8 重度、9–12 中度、13–15 轻度",
+                  L"气管插管或失语者语言项无法评估时，请在记录中注明。"},
+                 kGcsInputs, kGcsOutputs, kGcsRules, kGcsExamples);
 
-extern const ToolSpec kQsofaTool = {
-    218,
-    L"qSOFA 评分",
-    L"床旁快速序贯器官衰竭评分",
-    L"重症与评分",
-    L"Seymour CW 等，JAMA 2016（Sepsis-3）：≥ 2 分提示不良结局风险增高，不作为脓毒症诊断",
-    L"呼吸 ≥ 22 次/分、收缩压 ≤ 100 mmHg、意识改变（GCS < 15）各 1 分。",
-    form_rows(kQsofaInputs),
-    kQsofaInputs,
-    count_of(kQsofaOutputs),
-    kQsofaOutputs,
-    count_of(kQsofaRules),
-    kQsofaRules,
-    0,
-    count_of(kQsofaExamples),
-    kQsofaExamples,
-};
+extern const ToolSpec kQsofaTool = formula_tool(
+    {218, L"qSOFA 评分", L"床旁快速序贯器官衰竭评分", L"重症与评分",
+     L"Seymour CW 等，JAMA 2016（Sepsis-3）：≥ 2 分提示不良结局风险增高，不作为脓毒症诊断",
+     L"呼吸 ≥ 22 次/分、收缩压 ≤ 100 mmHg、意识改变（GCS < 15）各 1 分。"},
+    kQsofaInputs, kQsofaOutputs, kQsofaRules, kQsofaExamples);
 
-extern const ToolSpec kMeldTool = {
-    214,
-    L"MELD 评分",
-    L"终末期肝病模型（原始版）",
-    L"消化与肝病",
-    L"Kamath PS 等，Hepatology 2001；UNOS 规则（下限 1.0，肌酐上限 4.0，透析，封顶 40）",
-    L"原始 MELD，非 MELD-Na 或 MELD 3.0；1 mg/dL 胆红素 = 17.1 µmol/L。",
-    form_rows(kMeldInputs),
-    kMeldInputs,
-    count_of(kMeldOutputs),
-    kMeldOutputs,
-    count_of(kMeldRules),
-    kMeldRules,
-    0,
-    count_of(kMeldExamples),
-    kMeldExamples,
-};
+extern const ToolSpec kMeldTool = formula_tool(
+    {214, L"MELD 评分", L"终末期肝病模型（原始版）", L"消化与肝病",
+     L"Kamath PS 等，Hepatology 2001；UNOS 规则（下限 1.0，肌酐上限 4.0，透析，封顶 40）",
+     L"原始 MELD，非 MELD-Na 或 MELD 3.0；1 mg/dL 胆红素 = 17.1 µmol/L。"},
+    kMeldInputs, kMeldOutputs, kMeldRules, kMeldExamples);
 
-extern const ToolSpec kChildPughTool = {
-    215,
-    L"Child-Pugh 分级",
-    L"肝硬化肝功能分级",
-    L"消化与肝病",
-    L"Pugh RNH 等，Br J Surg 1973；胆红素 34、51 µmol/L（2、3 mg/dL）分档",
-    L"白蛋白 > 35 g/L 1 分，28–35 g/L 2 分；INR < 1.7 1 分，1.7–2.3 2 分。",
-    form_rows(kChildPughInputs),
-    kChildPughInputs,
-    count_of(kChildPughOutputs),
-    kChildPughOutputs,
-    count_of(kChildPughRules),
-    kChildPughRules,
-    0,
-    count_of(kChildPughExamples),
-    kChildPughExamples,
-};
+extern const ToolSpec kChildPughTool =
+    formula_tool({215, L"Child-Pugh 分级", L"肝硬化肝功能分级", L"消化与肝病",
+                  L"Pugh RNH 等，Br J Surg 1973；胆红素 34、51 µmol/L（2、3 mg/dL）分档",
+                  L"白蛋白 > 35 g/L 1 分，28–35 g/L 2 分；INR < 1.7 1 分，1.7–2.3 2 分。"},
+                 kChildPughInputs, kChildPughOutputs, kChildPughRules, kChildPughExamples);
