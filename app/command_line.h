@@ -21,8 +21,8 @@ struct CommandLine {
 };
 
 // "--selftest [path]" anywhere runs the self-test; otherwise "--list-tools [path]" or
-// "--validate [path]" writes that file; anything else opens the window. "--tool ID" anywhere selects the tool. A token starting with "--" is never
-// taken for a path.
+// "--validate [path]" writes that file; anything else opens the window. "--tool ID" anywhere
+// selects the tool. A token starting with "--" is never taken for a path.
 void read_command_line(const wchar_t* line, CommandLine& out);
 
 // The next space-separated token of text (a token in double quotes may hold spaces; the quotes
