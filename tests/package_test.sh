@@ -30,6 +30,10 @@ uninstall_entries() {
   wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
     tr -d '\r' | grep -E 'DisplayName +REG_SZ +Sorvane$' | wc -l
 }
+installed_publisher() {
+  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+    tr -d '\r' | grep -A14 -E 'DisplayName +REG_SZ +Sorvane$' | grep Publisher | awk '{print $3}'
+}
 installed_version() {
   wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
     tr -d '\r' | grep -A2 -E 'DisplayName +REG_SZ +Sorvane$' | grep DisplayVersion | awk '{print $3}'
@@ -47,8 +51,8 @@ check "silent install exits 0" wine msiexec /i "$package" /qn
 check "the program is in Program Files\\TalvoMed\\Sorvane" test -f "$program_dir/sorvane.exe"
 check "the Start-menu shortcut is there" \
   test -n "$(find "$WINEPREFIX/drive_c" -iname 'Sorvane.lnk' | head -n 1)"
-check "Programs and Features lists it once, with its version" \
-  test "$(uninstall_entries)/$(installed_version)" = "1/$version"
+check "Programs and Features lists it once, with its version and publisher" \
+  test "$(uninstall_entries)/$(installed_version)/$(installed_publisher)" = "1/$version/TalvoMed"
 
 report="$work/selftest.txt"
 check "the installed program's self-test exits 0" \

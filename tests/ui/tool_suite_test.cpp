@@ -107,6 +107,8 @@ TEST_F(Suite, ChoicesComputeAndRecordsGoToTheToolsFile) {
     EXPECT_EQ(window_text(GetWindow(item(ID_RESULT), GW_HWNDPREV)),
               L"男 ≥ 2 分、女 ≥ 3 分：推荐口服抗凝（ESC 2020）");
     EXPECT_EQ(save(), L"已保存");
+    PostMessageW(item(ID_CLEAR), BM_CLICK, 0, 0);
+    EXPECT_TRUE(wait_until([&] { return window_text(sex) == L"男"; }));
     EXPECT_EQ(tail_after_time(chads),
               "CHA2DS2-VASc 评分,年龄=70,性别=2,充血性心衰=0,高血压=1,糖尿病=0,"
               "卒中/TIA/血栓栓塞=0,血管疾病=0,\"CHA2DS2-VASc：3 分\r\n\"\r\n");
@@ -141,6 +143,59 @@ TEST_F(Suite, TabMovesThroughTheInputs) {
     compute_in(item(ID_INPUT_FIRST));
     PostMessageW(program.window, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_TRUE(wait_until([&] { return focused_window(program.window) == item(ID_INPUT_FIRST); }));
+    // Shift+Tab from the first input wraps to the last, typed as a person types it.
+    SetForegroundWindow(program.window);
+    INPUT keys[4] = {};
+    const WORD codes[4] = {VK_SHIFT, VK_TAB, VK_TAB, VK_SHIFT};
+    for (int k = 0; k < 4; ++k) {
+        keys[k].type = INPUT_KEYBOARD;
+        keys[k].ki.wVk = codes[k];
+        keys[k].ki.dwFlags = k < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    EXPECT_TRUE(
+        wait_until([&] { return focused_window(program.window) == item(ID_INPUT_FIRST + 6); }));
+}
+
+// Ends the Explorer that shows the records folder: it would outlive the test and hold its output.
+BOOL CALLBACK end_folder_window(HWND window, LPARAM) {
+    if (window_text(window).find(L"records") == std::wstring::npos) return TRUE;
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process_id);
+    if (process != nullptr) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+    return TRUE;
+}
+
+// "打开记录文件夹" makes the folder when it is missing, then shows it.
+TEST_F(Suite, OpenRecordsFolder) {
+    std::wstring folder = record_file(L"");
+    folder.pop_back();
+    start(L"");
+    PostMessageW(program.window, WM_COMMAND, ID_OPEN_RECORDS, 0);
+    EXPECT_TRUE(wait_until([&] { return status_text(program.window) == L"已打开记录文件夹"; }));
+    DWORD attributes = GetFileAttributesW(folder.c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    bool shown = wait_until([] {
+        bool found = false;
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                if (IsWindowVisible(window) &&
+                    window_text(window).find(L"records") != std::wstring::npos) {
+                    *reinterpret_cast<bool*>(data) = true;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    });
+    EnumWindows(end_folder_window, 0);
+    EXPECT_TRUE(shown);
 }
 
 // A record file held open without sharing, as a spreadsheet holds it: the save says so, keeps
