@@ -2,7 +2,7 @@
 # Long fuzzing runs: each target until it has executed RUNS inputs (default 10,000,000) or for
 # SECONDS at most (default 3600), starting from its corpus under fuzz/corpus/<name>; afterwards
 # the corpus is minimised (libFuzzer's merge) and written back there, and the counts are printed
-# for docs/testing.md. A crash stops the script and leaves its input in the work folder.
+# for docs/testing.md. Commit the corpus afterwards. A crash stops the script and leaves its input in the work folder.
 # Usage: scripts/fuzz.sh [target ...]   (default: every target; run them side by side with &)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +25,8 @@ for name in "${targets[@]}"; do
     exit 1
   fi
   (cd "$work" && "$fuzzer" -merge=1 merged corpus >merge.log 2>&1)
-  rm -f fuzz/corpus/"$name"/*
+  # Inputs that once found a fault (crash-*) stay as they are, whatever the merge keeps.
+  find fuzz/corpus/"$name" -type f ! -name 'crash-*' -delete
   cp "$work"/merged/* fuzz/corpus/"$name"/
   echo "$name: started $started; $(grep -E '^stat::number_of_executed_units' "$work/log" | \
     awk '{print $2}') inputs in $(grep -E '^Done' "$work/log" | sed 's/.* in //'); corpus \
