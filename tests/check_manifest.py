@@ -1,6 +1,6 @@
 """Fails unless the program carries a well-formed application manifest with the elements a
 managed Windows workstation expects: asInvoker, Windows 7 to 11, Common Controls 6 and system
-DPI awareness. Usage: python3 check_manifest.py sorvane.exe"""
+DPI awareness, and the program's own version. Usage: python3 check_manifest.py sorvane.exe 1.1.0"""
 import sys
 import xml.etree.ElementTree as ElementTree
 
@@ -25,7 +25,9 @@ def manifest_text(program):
     return data[start:end + len(b"</assembly>")]
 
 
-def check(root):
+def check(root, version):
+    identity = root.find(f"{ASM_V1}assemblyIdentity")
+    assert identity is not None and identity.get("version") == f"{version}.0", "the version"
     level = root.find(f"{ASM_V3}trustInfo/{ASM_V3}security/{ASM_V3}requestedPrivileges/"
                       f"{ASM_V3}requestedExecutionLevel")
     assert level is not None and level.get("level") == "asInvoker", "asInvoker"
@@ -41,7 +43,7 @@ def check(root):
 if __name__ == "__main__":
     root = ElementTree.fromstring(manifest_text(sys.argv[1]))
     try:
-        check(root)
+        check(root, sys.argv[2])
     except AssertionError as missing:
         sys.exit(f"{sys.argv[1]}: manifest lacks {missing}")
     print("manifest: well-formed, asInvoker, Windows 7-11, Common Controls 6, dpiAware")
