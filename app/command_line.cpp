@@ -37,14 +37,14 @@ bool contains(const wchar_t* text, wchar_t c) {
 }
 
 // The token after an option, when it is a value rather than the next option.
-const wchar_t* option_value(const wchar_t* rest, wchar_t* token) {
-    const wchar_t* after = next_token(rest, token, kTokenCapacity);
+const wchar_t* option_value(const wchar_t* rest, wchar_t* token, std::int32_t capacity) {
+    const wchar_t* after = next_token(rest, token, capacity);
     return after != nullptr && !is_option(token) ? after : nullptr;
 }
 
 void read_tool_id(const wchar_t*& rest, CommandLine& out) {
     wchar_t token[kTokenCapacity];
-    const wchar_t* after = option_value(rest, token);
+    const wchar_t* after = option_value(rest, token, kTokenCapacity);
     if (after == nullptr) {
         text_copy(out.usage, kUsageCapacity, L"--tool 后缺少工具编号");
         return;
@@ -64,14 +64,21 @@ void read_file_mode(const wchar_t*& rest, CommandLine& out, ProgramMode mode,
                     const wchar_t* default_path) {
     out.mode = mode;
     text_copy(out.path, kSelftestPathCapacity, default_path);
-    wchar_t token[kTokenCapacity];
-    const wchar_t* after = option_value(rest, token);
+    wchar_t token[kSelftestPathCapacity];
+    const wchar_t* after = option_value(rest, token, kSelftestPathCapacity);
     if (after == nullptr) return;
     rest = after;
     if (token[0] != L'\0') text_copy(out.path, kSelftestPathCapacity, token);
 }
 
+// A setting that does not fit whole is refused: a cut one could set a wrong value.
 void keep_assignment(const wchar_t* token, CommandLine& out) {
+    std::int32_t length = text_length(token);
+    if (length >= kTokenCapacity - 1 ||
+        text_length(out.assignments) + length + 3 >= kAssignmentsCapacity) {
+        text_format(out.usage, kUsageCapacity, L"输入项过长或过多：%ls", token);
+        return;
+    }
     if (out.assignments[0] != L'\0') text_append(out.assignments, kAssignmentsCapacity, L" ");
     bool quoted = contains(token, L' ');
     if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
@@ -84,8 +91,8 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     wchar_t token[kTokenCapacity];
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
         if (std::wcscmp(token, kOption) == 0) {
-            wchar_t path[kTokenCapacity];
-            const wchar_t* after = option_value(rest, path);
+            wchar_t path[kSelftestPathCapacity];
+            const wchar_t* after = option_value(rest, path, kSelftestPathCapacity);
             if (after != nullptr) rest = after;
         } else if (std::wcscmp(token, L"--tool") == 0) {
             read_tool_id(rest, out);

@@ -39,6 +39,11 @@ TEST(CommandLine, ModesToolsAndInputs) {
         {L"s.exe --validate --tool 5", M::Validate, L"validation.txt", 5, L"", L""},
         {L"\"C:\\my dir\\s.exe\" --validate v.txt", M::Validate, L"v.txt", 78, L"", L""},
         {L"s.exe --validate --selftest", M::Selftest, L"selftest.txt", 78, L"", L""},
+        {L"s.exe --selftest r.txt x=123456789012345678901234567890123456789012345678901234567890"
+         L"12345678901234567890123456789012345678901234567890123456789012345678",
+         M::Selftest, L"r.txt", 78, L"",
+         L"输入项过长或过多：x=1234567890123456789012345678901234567890123456789012345678901234"
+         L"5678901234567890123456789012345678901234567890123456789012345"},
     };
     for (const LineRow& row : rows) {
         SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
