@@ -29,13 +29,6 @@ bool is_option(const wchar_t* token) {
     return token[0] == L'-' && token[1] == L'-';
 }
 
-bool contains(const wchar_t* text, wchar_t c) {
-    for (; *text != L'\0'; ++text) {
-        if (*text == c) return true;
-    }
-    return false;
-}
-
 // The token after an option, when it is a value rather than the next option.
 const wchar_t* option_value(const wchar_t* rest, wchar_t* token, std::int32_t capacity) {
     const wchar_t* after = next_token(rest, token, capacity);
@@ -80,7 +73,7 @@ void keep_assignment(const wchar_t* token, CommandLine& out) {
         return;
     }
     if (out.assignments[0] != L'\0') text_append(out.assignments, kAssignmentsCapacity, L" ");
-    bool quoted = contains(token, L' ');
+    bool quoted = std::wcschr(token, L' ') != nullptr;
     if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
     text_append(out.assignments, kAssignmentsCapacity, token);
     if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
@@ -100,7 +93,7 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
             read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
         } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
             read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
-        } else if (!is_option(token) && contains(token, L'=')) {
+        } else if (!is_option(token) && std::wcschr(token, L'=') != nullptr) {
             keep_assignment(token, out);
         }
     }

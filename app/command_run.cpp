@@ -17,8 +17,7 @@ int run_selftest(const CommandLine& command) {
         text_format(reason, kUsageCapacity, L"未知工具编号：%d", command.tool_id);
     }
     double values[kMaxValues] = {};
-    for (std::int32_t i = 0; tool != nullptr && i < input_count(*tool); ++i)
-        values[i] = tool->inputs[i].default_value;
+    if (tool != nullptr) default_input_values(*tool, values);
     if (reason[0] == L'\0') {
         assign_inputs(*tool, command.assignments, values, reason, kUsageCapacity);
     }

@@ -62,11 +62,8 @@ bool read_signed(const wchar_t* text, double& value) {
         ++text;
     bool negative = *text == L'-';
     if (*text == L'-' || *text == L'+') ++text;
-    value = 0.0;
-    if (!read_unsigned(text, value)) {
-        value = 0.0;  // text without a number reads as 0, as the C conversion gives
-        return false;
-    }
+    value = 0.0;  // text without a number reads as 0, as the C conversion gives
+    if (!read_unsigned(text, value)) return false;
     if (negative) value = -value;
     return true;
 }

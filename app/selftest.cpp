@@ -1,10 +1,9 @@
 #include "app/selftest.h"
 
-#include <cstdio>
+#include "app/text_file.h"
 
 #include "engine/wide_text.h"
 #include "formula/formula.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -16,8 +15,6 @@ constexpr std::int32_t kErrorsLine = 128;
 constexpr std::int32_t kUsageLine = 512;
 constexpr std::int32_t kReport = 16384;
 constexpr std::int32_t kMaxDetailKept = 8000;
-// Sized for the longest report the buffer can hold, so a report is never left unwritten.
-constexpr std::int32_t kReportUtf8 = (kReport - 1) * kUtf8BytesPerUnit;
 
 // Each output is evaluated by itself, with every output value 0.0; returns the failures.
 std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, wchar_t* report) {
@@ -57,23 +54,14 @@ void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t
 }
 
 bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
-    static_assert(kReportUtf8 < 200000, "the UTF-8 area lives on the stack");
-    char bytes[kReportUtf8];
-    std::int32_t length = text_length(text);
-    std::int32_t size =
-        length < kReport ? platform().utf8_from_wide(text, length, bytes, kReportUtf8) : -1;
-    std::FILE* file = platform().open_file(path, "wb");
-    if (file == nullptr) return false;
-    bool written = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size), file) ==
-                                    static_cast<std::size_t>(size);
-    return std::fclose(file) == 0 && written;
+    TextFile file = text_file_create(path);
+    text_file_write(file, text);
+    return text_file_close(file);
 }
 
 int selftest_run_tool(const ToolSpec& tool, const wchar_t* path) {
-    double input_values[kMaxValues] = {};
-    for (std::int32_t i = 0; i < input_count(tool); ++i) {
-        input_values[i] = tool.inputs[i].default_value;
-    }
+    double input_values[kMaxValues];
+    default_input_values(tool, input_values);
     return selftest_run_values(tool, input_values, path);
 }
 

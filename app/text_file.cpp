@@ -5,7 +5,13 @@
 
 namespace {
 
-constexpr std::int32_t kPieceUtf8 = (kTextPieceCapacity - 1) * kUtf8BytesPerUnit;
+// Text is converted in pieces of this many units, so any length goes through one small area.
+constexpr std::int32_t kPieceUnits = 2047;
+constexpr std::int32_t kPieceUtf8 = kPieceUnits * kUtf8BytesPerUnit;
+
+bool is_high_surrogate(wchar_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
 
 }  // namespace
 
@@ -14,15 +20,20 @@ TextFile text_file_create(const wchar_t* path) {
     return {file, file != nullptr};
 }
 
+// A surrogate pair is never split between two pieces.
 void text_file_write(TextFile& file, const wchar_t* text) {
     if (file.file == nullptr) return;
     char bytes[kPieceUtf8];
-    std::int32_t length = text_length(text);
-    if (length > kTextPieceCapacity - 1) length = kTextPieceCapacity - 1;
-    std::int32_t size = platform().utf8_from_wide(text, length, bytes, kPieceUtf8);
-    bool written = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size), file.file) ==
-                                    static_cast<std::size_t>(size);
-    file.whole = file.whole && written;
+    std::int32_t left = text_length(text);
+    while (left > 0 && file.whole) {
+        std::int32_t units = left < kPieceUnits ? left : kPieceUnits;
+        if (units < left && is_high_surrogate(text[units - 1])) --units;
+        std::int32_t size = platform().utf8_from_wide(text, units, bytes, kPieceUtf8);
+        file.whole = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size),
+                                              file.file) == static_cast<std::size_t>(size);
+        text += units;
+        left -= units;
+    }
 }
 
 bool text_file_close(TextFile& file) {

@@ -12,10 +12,8 @@ struct TextFile {
 // Creates (or empties) the file; whole is false when it could not be created.
 TextFile text_file_create(const wchar_t* path);
 
-// Appends the text as UTF-8; a piece longer than kTextPieceCapacity - 1 units is cut there.
+// Appends the whole text as UTF-8.
 void text_file_write(TextFile& file, const wchar_t* text);
 
 // Closes the file; true when it was created and written whole.
 bool text_file_close(TextFile& file);
-
-constexpr std::int32_t kTextPieceCapacity = 2048;

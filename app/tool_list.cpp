@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::int32_t kListLine = kTextPieceCapacity;
+constexpr std::int32_t kListLine = 2048;
 constexpr std::int32_t kName = 64;
 
 // "|value=text;value=text" after an input with choices.

@@ -41,9 +41,8 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
 
 bool validation_check(const ToolSpec& tool, const WorkedExample& example, wchar_t* what,
                       std::int32_t capacity) {
-    double inputs[kMaxValues] = {};
-    for (std::int32_t i = 0; i < input_count(tool); ++i)
-        inputs[i] = tool.inputs[i].default_value;
+    double inputs[kMaxValues];
+    default_input_values(tool, inputs);
     if (!assign_inputs(tool, example.inputs, inputs, what, capacity)) return false;
     wchar_t detail[kValidationDetail];
     wchar_t verdict[kVerdictCapacity];

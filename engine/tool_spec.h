@@ -90,6 +90,12 @@ inline std::int32_t output_count(const ToolSpec& tool) {
                : (tool.output_count > kMaxValues ? kMaxValues : tool.output_count);
 }
 
+// Fills values with the tool's default inputs (zero beyond them): where every run starts.
+inline void default_input_values(const ToolSpec& tool, double* values) {
+    for (std::int32_t i = 0; i < kMaxValues; ++i)
+        values[i] = i < input_count(tool) ? tool.inputs[i].default_value : 0.0;
+}
+
 // The number of elements of a constant table, as the descriptors count them.
 template <class T, std::size_t N>
 constexpr std::int32_t count_of(const T (&)[N]) {
