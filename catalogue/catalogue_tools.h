@@ -11,6 +11,7 @@ struct ToolTexts {
     const wchar_t* category;
     const wchar_t* basis;
     const wchar_t* tip;
+    const wchar_t* keywords = nullptr;  // for the tool finder
 };
 
 // A tool whose results are its formula outputs and verdict rules; the counts come from the tables.
@@ -32,7 +33,8 @@ constexpr ToolSpec formula_tool(const ToolTexts& texts, const InputSpec (&inputs
             rules,
             0,
             count_of(examples),
-            examples};
+            examples,
+            texts.keywords};
 }
 
 // A tool served by the report generator of its kind, with the inputs the generator reads.
@@ -53,7 +55,8 @@ constexpr ToolSpec report_tool(const ToolTexts& texts, ReportKind kind,
             nullptr,
             kind,
             count_of(examples),
-            examples};
+            examples,
+            texts.keywords};
 }
 
 // A report tool that reads no input.
@@ -74,7 +77,8 @@ constexpr ToolSpec report_tool(const ToolTexts& texts, ReportKind kind,
             nullptr,
             kind,
             count_of(examples),
-            examples};
+            examples,
+            texts.keywords};
 }
 
 inline constexpr InputChoice kSexChoices[] = {{1, L"男"}, {2, L"女"}};

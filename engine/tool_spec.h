@@ -16,8 +16,9 @@ constexpr std::int32_t kVerdictCapacity = 512;
 constexpr std::int32_t kValueTextCapacity = 128;
 
 // A form shows at most this many input rows.
-constexpr std::int32_t kMaxFormRows = 14;
+constexpr std::int32_t kMaxFormRows = 16;
 constexpr std::int32_t kMaxChoices = 12;
+constexpr std::int32_t kMaxChecklistItems = 40;
 
 // One option of a choice input: the value formulas and records see, and its text in the form.
 struct InputChoice {
@@ -25,7 +26,23 @@ struct InputChoice {
     const wchar_t* text;
 };
 
-// An input without choices is typed into a box; one with choices is picked from a list.
+// One item of a checklist: its points and its text.
+struct ChecklistItem {
+    double points;
+    const wchar_t* text;
+};
+
+// The items checked in a checklist: bit k is item k + 1.
+using CheckedItems = std::uint64_t;
+
+// Number: typed into a box. Choice: picked from a list (any input with choices). Checklist:
+// items checked in a list; its value is the sum of the checked items' points. Date: its value is
+// the day number (days since 1970-01-01).
+enum class InputKind : std::int32_t { Number, Choice, Checklist, Date };
+
+// What a date input starts at: its default value as a day number, or today's date.
+enum class DateDefault : std::int32_t { Fixed, Today };
+
 struct InputSpec {
     const char* name;
     const wchar_t* label;
@@ -33,7 +50,44 @@ struct InputSpec {
     double default_value;
     std::int32_t choice_count = 0;
     const InputChoice* choices = nullptr;
+    InputKind kind = InputKind::Number;  // Choice is implied by choices
+    std::int32_t item_count = 0;
+    const ChecklistItem* items = nullptr;
+    DateDefault date_default = DateDefault::Fixed;
 };
+
+inline InputKind input_kind(const InputSpec& input) {
+    return input.choice_count > 0 ? InputKind::Choice : input.kind;
+}
+
+// A checklist input: none checked by default, so its default value is 0.
+template <std::size_t N>
+constexpr InputSpec checklist_input(const char* name, const wchar_t* label, const wchar_t* unit,
+                                    const ChecklistItem (&items)[N]) {
+    static_assert(N <= kMaxChecklistItems, "a checklist holds at most 40 items");
+    return {name,         label, unit, 0.0, 0, nullptr, InputKind::Checklist,
+            static_cast<std::int32_t>(N), items};
+}
+
+// A date input that starts at today's local date (when the form is built or the self-test runs).
+constexpr InputSpec today_date_input(const char* name, const wchar_t* label) {
+    return {name,    label, L"", 0.0, 0, nullptr, InputKind::Date, 0,
+            nullptr, DateDefault::Today};
+}
+
+// A date input that starts at a fixed day number.
+constexpr InputSpec fixed_date_input(const char* name, const wchar_t* label, DayNumber day) {
+    return {name, label, L"", static_cast<double>(day), 0, nullptr, InputKind::Date};
+}
+
+// The sum of the points of the checked items (items beyond the checklist are ignored).
+inline double checklist_points(const InputSpec& input, CheckedItems checked) {
+    double sum = 0.0;
+    for (std::int32_t k = 0; k < input.item_count && k < kMaxChecklistItems; ++k) {
+        if ((checked >> k) & 1U) sum += input.items[k].points;
+    }
+    return sum;
+}
 
 struct OutputSpec {
     const char* name;
@@ -43,10 +97,13 @@ struct OutputSpec {
     const char* format;
 };
 
+// A rule marked implausible says the inputs cannot be right: when it gives the verdict, no
+// output is shown as a number and no result is kept.
 struct VerdictRule {
     const char* condition;
     VerdictLevel level;
     const wchar_t* message;
+    bool implausible = false;
 };
 
 // A worked example that proves a tool on the machine it runs on. inputs are "name=value" pairs
@@ -75,6 +132,9 @@ struct ToolSpec {
     ReportKind report_kind;
     std::int32_t example_count = 0;
     const WorkedExample* examples = nullptr;
+    // Space-separated words the tool finder matches: abbreviations, the pinyin initials of the
+    // title, the words a nurse would type.
+    const wchar_t* keywords = nullptr;
 };
 
 // How many of the descriptor's inputs and outputs are read: its counts held to 0..kMaxValues, the
@@ -90,11 +150,17 @@ inline std::int32_t output_count(const ToolSpec& tool) {
                : (tool.output_count > kMaxValues ? kMaxValues : tool.output_count);
 }
 
-// Fills values with the tool's default inputs (zero beyond them): where every run starts.
-inline void default_input_values(const ToolSpec& tool, double* values) {
-    for (std::int32_t i = 0; i < kMaxValues; ++i)
-        values[i] = i < input_count(tool) ? tool.inputs[i].default_value : 0.0;
-}
+// The inputs of one run as they were given: each input's value (a checklist's is its points),
+// and the items checked in each checklist.
+struct InputState {
+    double values[kMaxValues];
+    CheckedItems checked[kMaxValues];
+};
+
+// Fills values with the tool's default inputs (zero beyond them): where every run starts. A date
+// that starts at today takes the platform's local date.
+void default_input_values(const ToolSpec& tool, double* values);
+void default_input_state(const ToolSpec& tool, InputState& state);
 
 // The number of elements of a constant table, as the descriptors count them.
 template <class T, std::size_t N>
@@ -105,9 +171,15 @@ constexpr std::int32_t count_of(const T (&)[N]) {
 // The input count of a form: more rows than the panel holds fail the build.
 template <std::size_t N>
 constexpr std::int32_t form_rows(const InputSpec (&)[N]) {
-    static_assert(N <= kMaxFormRows, "the input panel holds at most 14 rows");
+    static_assert(N <= kMaxFormRows, "the input panel holds at most 16 rows");
     return static_cast<std::int32_t>(N);
 }
+
+// The rule that gives the verdict, or null when none holds.
+const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_values,
+                                     const double* output_values);
+// True when the verdict rule on these inputs marks them implausible.
+bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values);
 
 // The tool's outputs evaluated in order, as the calculation does; true when some output failed.
 bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values, double* output_values);

@@ -8,6 +8,7 @@ packages=(
   mingw-w64 wine wine64
   xvfb xdotool imagemagick fonts-wqy-microhei
   wixl msitools
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()
