@@ -64,6 +64,15 @@ void read_file_mode(const wchar_t*& rest, CommandLine& out, ProgramMode mode,
     if (token[0] != L'\0') text_copy(out.path, kSelftestPathCapacity, token);
 }
 
+void read_printer(const wchar_t*& rest, CommandLine& out) {
+    out.print = true;
+    wchar_t token[kPrinterNameCapacity];
+    const wchar_t* after = option_value(rest, token, kPrinterNameCapacity);
+    if (after == nullptr || std::wcschr(token, L'=') != nullptr) return;
+    rest = after;
+    text_copy(out.printer, kPrinterNameCapacity, token);
+}
+
 // A setting that does not fit whole is refused: a cut one could set a wrong value.
 void keep_assignment(const wchar_t* token, CommandLine& out) {
     std::int32_t length = text_length(token);
@@ -89,6 +98,8 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
             if (after != nullptr) rest = after;
         } else if (std::wcscmp(token, L"--tool") == 0) {
             read_tool_id(rest, out);
+        } else if (selftest && std::wcscmp(token, L"--print") == 0) {
+            read_printer(rest, out);
         } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
             read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
         } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
@@ -186,6 +197,8 @@ void read_command_line(const wchar_t* line, CommandLine& out) {
     out.tool_id = builtin_tool()->id;
     out.assignments[0] = L'\0';
     out.usage[0] = L'\0';
+    out.print = false;
+    out.printer[0] = L'\0';
     bool selftest = selftest_path_from_command_line(line, out.path, kSelftestPathCapacity);
     if (selftest) out.mode = ProgramMode::Selftest;
     read_options(skip_program_path(line), out, selftest);

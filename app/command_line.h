@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/selftest.h"
+#include "app/selftest_print.h"
 #include "engine/tool_spec.h"
 
 enum class ProgramMode { Window, Selftest, ListTools, Validate };
@@ -17,12 +18,15 @@ struct CommandLine {
     wchar_t path[kSelftestPathCapacity];  // the report, list or validation file
     std::int32_t tool_id;                 // the built-in tool's unless "--tool ID" names another
     wchar_t assignments[kAssignmentsCapacity];  // the "name=value" tokens, space-separated
-    wchar_t usage[kUsageCapacity];  // why the line cannot be carried out; empty when it can
+    wchar_t usage[kUsageCapacity];          // why the line cannot be carried out; empty when it can
+    bool print;                             // "--print [printer]" with the self-test
+    wchar_t printer[kPrinterNameCapacity];  // empty: the default printer
 };
 
 // "--selftest [path]" anywhere runs the self-test; otherwise "--list-tools [path]" or
 // "--validate [path]" writes that file; anything else opens the window. "--tool ID" anywhere
-// selects the tool. A token starting with "--" is never taken for a path.
+// selects the tool. A token starting with "--" is never taken for a path. With the self-test,
+// "--print [printer]" prints its sheet too; a token with "=" after it is an input, not a printer.
 void read_command_line(const wchar_t* line, CommandLine& out);
 
 // The next space-separated token of text (a token in double quotes may hold spaces; the quotes

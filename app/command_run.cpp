@@ -9,7 +9,7 @@ namespace {
 
 // The chosen tool on its defaults and the inputs the command line sets; a line that cannot be
 // carried out gets the one-line usage report.
-int run_selftest(const CommandLine& command) {
+int run_selftest(const CommandLine& command, SheetPrinter print) {
     wchar_t reason[kUsageCapacity];
     text_copy(reason, kUsageCapacity, command.usage);
     const ToolSpec* tool = find_tool(command.tool_id);
@@ -22,15 +22,20 @@ int run_selftest(const CommandLine& command) {
         assign_inputs(*tool, command.assignments, values, reason, kUsageCapacity);
     }
     if (reason[0] != L'\0') return selftest_write_usage(command.path, reason);
-    return selftest_run_values(*tool, values, command.path);
+    int exit_code = selftest_run_values(*tool, values, command.path);
+    if (!command.print) return exit_code;
+    InputState inputs = {};
+    for (std::int32_t i = 0; i < kMaxValues; ++i)
+        inputs.values[i] = values[i];
+    return selftest_print(*tool, inputs, command.printer, print, command.path, exit_code);
 }
 
 }  // namespace
 
-int run_command_line(const CommandLine& command) {
+int run_command_line(const CommandLine& command, SheetPrinter print) {
     switch (command.mode) {
         case ProgramMode::Selftest:
-            return run_selftest(command);
+            return run_selftest(command, print);
         case ProgramMode::ListTools:
             return tool_list_run(command.path);
         case ProgramMode::Validate:

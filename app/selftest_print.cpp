@@ -1,0 +1,53 @@
+#include "app/selftest_print.h"
+
+#include "app/print_sheet.h"
+#include "app/selftest.h"
+#include "engine/wide_text.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr std::int32_t kReasonCapacity = 256;
+constexpr std::int32_t kPrintLine = 320;
+
+// Implausible inputs are refused here, before any printer is asked.
+std::int32_t print_sheet(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
+                         SheetPrinter print, wchar_t* reason) {
+    static Sheet sheet;
+    if (!sheet_compose(tool, inputs, LocalTime{}, sheet, reason, kReasonCapacity)) return -1;
+    if (print == nullptr) {
+        text_copy(reason, kReasonCapacity, L"本平台不支持打印");
+        return -1;
+    }
+    return print(tool, inputs, printer, reason, kReasonCapacity);
+}
+
+bool append_line(const wchar_t* path, const wchar_t* line) {
+    char bytes[kPrintLine * kUtf8BytesPerUnit];
+    std::int32_t size =
+        platform().utf8_from_wide(line, text_length(line), bytes, kPrintLine * kUtf8BytesPerUnit);
+    std::FILE* file = platform().open_file(path, "ab");
+    if (file == nullptr) return false;
+    bool whole = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size), file) ==
+                                  static_cast<std::size_t>(size);
+    return std::fclose(file) == 0 && whole;
+}
+
+}  // namespace
+
+int selftest_print(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
+                   SheetPrinter print, const wchar_t* report_path, int exit_code) {
+    wchar_t reason[kReasonCapacity] = L"";
+    std::int32_t pages = print_sheet(tool, inputs, printer, print, reason);
+    wchar_t line[kPrintLine];
+    if (pages > 0) {
+        text_format(line, kPrintLine, L"PRINT|%d\r\n", pages);
+    } else {
+        if (reason[0] == L'\0') text_copy(reason, kReasonCapacity, L"打印失败");
+        text_format(line, kPrintLine, L"PRINT|FAILED|%ls\r\n", static_cast<const wchar_t*>(reason));
+    }
+    if (exit_code == kSelftestNotWritten || !append_line(report_path, line)) {
+        return kSelftestNotWritten;
+    }
+    return pages > 0 ? exit_code : kSelftestNotPrinted;
+}

@@ -1,0 +1,23 @@
+// "--print": the self-test's sheet sent to a printer, and the report's PRINT line. The core
+// cannot print; the Windows program gives it a printer.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_spec.h"
+
+// The self-test ran but its sheet was not printed.
+constexpr int kSelftestNotPrinted = 5;
+constexpr std::int32_t kPrinterNameCapacity = 256;
+
+// Prints the tool's sheet on these inputs to the named printer (empty: the default one);
+// returns the pages printed, or -1 with the reason.
+using SheetPrinter = std::int32_t (*)(const ToolSpec& tool, const InputState& inputs,
+                                      const wchar_t* printer, wchar_t* reason,
+                                      std::int32_t capacity);
+
+// Prints through print (null: no printer on this platform), appends "PRINT|<pages>" or
+// "PRINT|FAILED|<reason>" to the report, and returns the exit code: kSelftestNotPrinted when
+// nothing was printed, unless the report itself was not written; exit_code otherwise.
+int selftest_print(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
+                   SheetPrinter print, const wchar_t* report_path, int exit_code);
