@@ -5,6 +5,7 @@
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
+#include "ui/print_job.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ const ToolSpec* window_tool(const CommandLine& command) {
 int program_main(HINSTANCE instance) {
     CommandLine command;
     read_command_line(GetCommandLineW(), command);
-    if (command.mode != ProgramMode::Window) return run_command_line(command);
+    if (command.mode != ProgramMode::Window) return run_command_line(command, print_tool_sheet);
     SetProcessDPIAware();
     return run_main_window(instance, window_tool(command));
 }

@@ -66,6 +66,7 @@ void compute_command() {
     const ToolSpec& tool = *g_window.tool;
     for (std::int32_t i = 0; i < form_input_count(); ++i)
         g_window.input_values[i] = values[i];
+    GetLocalTime(&g_window.computed_at);
     wchar_t detail[kWindowDetail];
     wchar_t verdict[kVerdictCapacity];
     tool_compute(tool, g_window.input_values, detail, kWindowDetail, verdict, kVerdictCapacity,

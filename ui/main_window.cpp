@@ -271,6 +271,10 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
             compute_command();
             continue;
         }
+        if (is_print_key(message)) {
+            print_command();
+            continue;
+        }
         if (move_input_focus(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

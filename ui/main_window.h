@@ -14,6 +14,7 @@ enum ControlId : int {
     ID_CLEAR = 1004,
     ID_ABOUT = 1005,
     ID_OPEN_RECORDS = 1006,
+    ID_PRINT = 1012,
     ID_INPUT_FIRST = 2000,
     ID_RESULT = 3000,
     ID_TOOL_FIRST = 4000,  // the menu item of catalogue entry i is ID_TOOL_FIRST + i
@@ -58,6 +59,7 @@ struct MainWindowState {
     wchar_t summary_text[kSummaryCapacity];
     wchar_t status_text[kStatusCapacity];
     double input_values[kMaxValues];
+    SYSTEMTIME computed_at;  // when the kept result was calculated, for its printed sheet
 };
 
 extern MainWindowState g_window;
@@ -119,6 +121,9 @@ void copy_result_command();
 void clear_command();
 void about_command();
 void open_records_command();
+// Printing the kept result (print_command.cpp): "打印…" and Ctrl+P.
+void print_command();
+bool is_print_key(const MSG& message);
 
 // Painting.
 void paint_main_window(HWND window);

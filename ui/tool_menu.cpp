@@ -47,9 +47,9 @@ void check_open_tool() {
 HMENU create_main_menu() {
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_tools_menu()), L"工具(&T)");
-    AppendMenuW(bar, MF_POPUP,
-                reinterpret_cast<UINT_PTR>(create_popup(ID_OPEN_RECORDS, L"打开记录文件夹")),
-                L"记录(&R)");
+    HMENU records = create_popup(ID_OPEN_RECORDS, L"打开记录文件夹");
+    AppendMenuW(records, MF_STRING, ID_PRINT, L"打印…\tCtrl+P");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(records), L"记录(&R)");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_popup(ID_ABOUT, L"关于")),
                 L"帮助(&H)");
     return bar;
@@ -77,6 +77,10 @@ void select_tool(const ToolSpec* tool) {
 bool menu_command(WORD id) {
     if (id == ID_OPEN_RECORDS) {
         open_records_command();
+        return true;
+    }
+    if (id == ID_PRINT) {
+        print_command();
         return true;
     }
     ToolList list = tool_catalogue();

@@ -1,0 +1,97 @@
+// "打印…" and Ctrl+P: the kept result's sheet, on the printer the user picks in the standard
+// print dialog. The status line says whether it printed.
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "engine/wide_text.h"
+#include "ui/main_window.h"
+#include "ui/print_job.h"
+
+namespace {
+
+constexpr std::int32_t kReasonCapacity = 256;
+constexpr std::int32_t kMessageCapacity = 512;
+
+// The inputs of the kept result: the values the last calculation ran on.
+InputState kept_inputs() {
+    InputState inputs = {};
+    for (std::int32_t i = 0; i < kMaxValues; ++i)
+        inputs.values[i] = g_window.input_values[i];
+    return inputs;
+}
+
+void free_dialog(PRINTDLGW& dialog) {
+    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+}
+
+// The printer and copies, or null when the dialog was cancelled or could not find a printer.
+HDC choose_printer(PRINTDLGW& dialog) {
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = g_window.main_window;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
+    dialog.nCopies = 1;
+    if (PrintDlgW(&dialog)) return dialog.hDC;
+    DWORD error = CommDlgExtendedError();
+    if (error == 0) {
+        set_status(L"已取消打印");
+    } else if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) {
+        MessageBoxW(g_window.main_window, L"未找到打印机，请先在系统中添加打印机", L"打印",
+                    MB_ICONWARNING);
+        set_status(L"未打印：未找到打印机");
+    } else {
+        wchar_t message[kMessageCapacity];
+        text_format(message, kMessageCapacity, L"无法打开打印对话框（错误 %d）",
+                    static_cast<int>(error));
+        MessageBoxW(g_window.main_window, message, L"打印", MB_ICONWARNING);
+        set_status(L"未打印");
+    }
+    return nullptr;
+}
+
+void report_printed(std::int32_t pages, const wchar_t* reason) {
+    const wchar_t* title = g_window.tool->title;
+    wchar_t status[kStatusCapacity];
+    if (pages > 0) {
+        text_format(status, kStatusCapacity, L"已打印：%ls，共 %d 页", title, pages);
+        set_status(status);
+        return;
+    }
+    wchar_t message[kMessageCapacity];
+    text_format(message, kMessageCapacity, L"打印失败：%ls", reason);
+    MessageBoxW(g_window.main_window, message, L"打印失败", MB_ICONWARNING);
+    text_format(status, kStatusCapacity, L"未打印：%ls", title);
+    set_status(status);
+}
+
+}  // namespace
+
+bool is_print_key(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == 'P' &&
+           (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
+           (message.hwnd == g_window.main_window || IsChild(g_window.main_window, message.hwnd));
+}
+
+void print_command() {
+    if (g_window.last_result[0] == L'\0') {
+        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果。", L"提示", MB_ICONINFORMATION);
+        return;
+    }
+    static Sheet sheet;
+    wchar_t reason[kReasonCapacity];
+    if (!sheet_compose(*g_window.tool, kept_inputs(), sheet_time(g_window.computed_at), sheet,
+                       reason, kReasonCapacity)) {
+        MessageBoxW(g_window.main_window, reason, L"提示", MB_ICONINFORMATION);
+        return;
+    }
+    PRINTDLGW dialog = {};
+    HDC printer = choose_printer(dialog);
+    if (printer != nullptr) {
+        std::int32_t pages = print_sheet_document(printer, sheet, g_window.tool->title,
+                                                  dialog.nCopies, reason, kReasonCapacity);
+        DeleteDC(printer);
+        report_printed(pages, reason);
+    }
+    free_dialog(dialog);
+}
