@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::int32_t kMaxCategories = 16;
+constexpr std::int32_t kMaxCategories = 24;
 
 HMENU create_tools_menu() {
     HMENU tools_menu = CreatePopupMenu();
