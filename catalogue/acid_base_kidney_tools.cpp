@@ -4,6 +4,8 @@
 
 namespace {
 
+// Calculated osmolality as 2 Na + glucose + urea (no potassium), as Clin Biochem Rev 2016
+// recommends, rather than the 2 (Na + K) form with its 280–310 range.
 constexpr InputSpec kOsmolalityInputs[] = {
     {"na", L"血钠", L"mmol/L", 140},
     {"glu", L"血糖", L"mmol/L", 5.0},
@@ -67,6 +69,8 @@ constexpr WorkedExample kCorrectedSodiumExamples[] = {
     {L"glu=0.3", L"--|--", 2},
 };
 
+// Deficit = total body water × (Na / 140 - 1), the Adrogué-Madias form, rather than the
+// (Na - 142) × kg × 4 ml rule.
 constexpr InputChoice kFreeWaterDeficitGrpChoices[] = {{1, L"成年男性(0.6)"},
                                                        {2, L"成年女性(0.5)"},
                                                        {3, L"老年男性(0.5)"},
@@ -262,6 +266,8 @@ constexpr WorkedExample kDeltaRatioExamples[] = {
     {L"cl=50 hco3=16", L"--|--|--|--", 2},
 };
 
+// Bicarbonate space of half the body weight (Garella 1973), rather than the 0.4 or base-excess
+// forms.
 constexpr InputSpec kBicarbonateDeficitInputs[] = {
     {"weight", L"体重", L"kg", 70},
     {"hco3", L"实测HCO3-", L"mmol/L", 24},
@@ -358,6 +364,7 @@ constexpr WorkedExample kEgfrCreatinineCystatinExamples[] = {
     {L"cys=0.15", L"--", 2},
 };
 
+// Age factor 0.996 per year, as the NKF publishes the 2012 equation (not 0.9962).
 constexpr InputSpec kEgfrCystatinInputs[] = {
     {"cys", L"血清胱抑素C", L"mg/L", 0.8},
     {"age", L"年龄", L"岁", 40},

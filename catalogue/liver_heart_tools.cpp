@@ -4,6 +4,7 @@
 
 namespace {
 
+// MELD-Na with the OPTN/UNOS 2016 rules: sodium only when MELD is above 11.
 constexpr InputChoice kMeldNaDialChoices[] = {{0, L"否"}, {1, L"是（≥2次或CVVHD≥24 h）"}};
 constexpr InputSpec kMeldNaInputs[] = {
     {"bili", L"总胆红素", L"µmol/L", 10},
@@ -76,6 +77,7 @@ constexpr WorkedExample kAlbiExamples[] = {
     {L"bili=0", L"--|--", 2},
 };
 
+// Cut-offs by population: 1.45 and 3.25 (Sterling 2006), 1.30 and 2.67 for fatty liver.
 constexpr InputChoice kFib4PopChoices[] = {{0, L"慢性乙肝/丙肝"}, {1, L"NAFLD/MAFLD"}};
 constexpr InputSpec kFib4Inputs[] = {
     {"age", L"年龄", L"岁", 40},

@@ -250,6 +250,7 @@ constexpr WorkedExample kHba1cExamples[] = {
     {L"val=3.0", L"3.0|9|2.2|39", 0},
 };
 
+// Harris-Benedict with the 1919 coefficients, not the 1984 revision.
 constexpr InputSpec kEnergyNeedInputs[] = {
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
     {"age", L"年龄", L"岁", 40},
