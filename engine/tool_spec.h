@@ -65,14 +65,13 @@ template <std::size_t N>
 constexpr InputSpec checklist_input(const char* name, const wchar_t* label, const wchar_t* unit,
                                     const ChecklistItem (&items)[N]) {
     static_assert(N <= kMaxChecklistItems, "a checklist holds at most 40 items");
-    return {name,         label, unit, 0.0, 0, nullptr, InputKind::Checklist,
-            static_cast<std::int32_t>(N), items};
+    return {name, label, unit, 0.0, 0, nullptr, InputKind::Checklist, static_cast<std::int32_t>(N),
+            items};
 }
 
 // A date input that starts at today's local date (when the form is built or the self-test runs).
 constexpr InputSpec today_date_input(const char* name, const wchar_t* label) {
-    return {name,    label, L"", 0.0, 0, nullptr, InputKind::Date, 0,
-            nullptr, DateDefault::Today};
+    return {name, label, L"", 0.0, 0, nullptr, InputKind::Date, 0, nullptr, DateDefault::Today};
 }
 
 // A date input that starts at a fixed day number.

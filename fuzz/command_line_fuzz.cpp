@@ -50,12 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ToolSpec* tool = find_tool(size > 0 ? 200 + data[0] % 21 : 203);
     if (tool == nullptr) tool = builtin_tool();
-    double values[kMaxValues] = {};
+    InputState state = {};
     wchar_t reason[kUsageCapacity];
-    if (!assign_inputs(*tool, text, values, reason, kUsageCapacity)) {
+    if (!assign_inputs(*tool, text, state, reason, kUsageCapacity)) {
         check_terminated(reason, kUsageCapacity);
     }
-    for (double assigned : values) {
+    for (double assigned : state.values) {
         if (!std::isfinite(assigned)) std::abort();
     }
     return 0;

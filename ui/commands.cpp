@@ -12,6 +12,7 @@ constexpr std::int32_t kInputMessage = 256;
 constexpr std::int32_t kAboutText = 1400;
 constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
+constexpr const wchar_t* kImplausibleNotice = L"输入不合理，请核对后重新计算";
 
 // Reads every input box; on a value that is not finite, says which input and returns false
 // with nothing changed, so the last completed calculation's values stay as they were.
@@ -60,16 +61,26 @@ bool open_clipboard() {
 
 }  // namespace
 
+bool has_kept_result(const wchar_t* not_calculated_notice) {
+    if (g_window.last_result[0] != L'\0') return true;
+    if (g_window.result_implausible) {
+        MessageBoxW(g_window.main_window, kImplausibleNotice, L"提示", MB_ICONWARNING);
+    } else {
+        MessageBoxW(g_window.main_window, not_calculated_notice, L"提示", MB_ICONINFORMATION);
+    }
+    return false;
+}
+
 void compute_command() {
-    double values[kMaxValues] = {};
-    if (!read_inputs(values)) return;
+    InputState inputs = {};
+    if (!read_inputs(inputs)) return;
     const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < form_input_count(); ++i)
-        g_window.input_values[i] = values[i];
+    g_window.inputs = inputs;
     wchar_t detail[kWindowDetail];
     wchar_t verdict[kVerdictCapacity];
-    tool_compute(tool, g_window.input_values, detail, kWindowDetail, verdict, kVerdictCapacity,
+    tool_compute(tool, g_window.inputs.values, detail, kWindowDetail, verdict, kVerdictCapacity,
                  &g_window.verdict_level, g_window.last_result, kLastResultCapacity);
+    g_window.result_implausible = tool_inputs_implausible(tool, g_window.inputs.values);
 
     g_window.summary_text[0] = L'\0';
     SetWindowTextW(g_window.result_edit, detail);
@@ -88,10 +99,7 @@ void compute_command() {
 }
 
 void copy_result_command() {
-    if (g_window.last_result[0] == L'\0') {
-        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果。", L"提示", MB_ICONINFORMATION);
-        return;
-    }
+    if (!has_kept_result(L"请先点击“计算”生成结果。")) return;
     HGLOBAL block = make_clipboard_block();
     if (block == nullptr) {
         set_status(L"复制失败，请重试");
@@ -120,6 +128,7 @@ void clear_command() {
     SetWindowTextW(g_window.verdict_label, kVerdictPrompt);
     SetWindowTextW(g_window.tip_label, tool.tip != nullptr ? tool.tip : L"");
     g_window.last_result[0] = L'\0';
+    g_window.result_implausible = false;
     g_window.verdict_level = 0;
     set_status(L"已恢复默认值");
 }

@@ -57,7 +57,8 @@ struct MainWindowState {
     wchar_t last_result[kLastResultCapacity];
     wchar_t summary_text[kSummaryCapacity];
     wchar_t status_text[kStatusCapacity];
-    double input_values[kMaxValues];
+    InputState inputs;        // the inputs of the kept result
+    bool result_implausible;  // the last calculation's inputs were implausible: nothing kept
 };
 
 extern MainWindowState g_window;
@@ -111,6 +112,10 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 // Replaces the status line and has the footer repainted.
 void set_status(const wchar_t* text);
+
+// True when a result is kept. Otherwise says why there is none (nothing calculated yet: the
+// notice given; implausible inputs: "输入不合理，请核对后重新计算") and returns false.
+bool has_kept_result(const wchar_t* not_calculated_notice);
 
 // Commands behind the buttons; compute also runs on Enter and F5.
 void compute_command();

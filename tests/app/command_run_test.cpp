@@ -129,9 +129,9 @@ TEST(CommandRun, FailingExampleSaysWhat) {
               L"得到 201|5.20 / 级别 1 / 边缘升高，建议生活方式干预，应为 201|5.20 / 级别 0");
     EXPECT_FALSE(validation_check(*builtin_tool(), unknown, what, 512));
     EXPECT_EQ(std::wstring(what), L"工具 78 没有输入项：x=1");
-    double values[kMaxValues] = {4.5};
-    EXPECT_FALSE(assign_inputs(*builtin_tool(), L"chol=nan", values, what, 512));
-    EXPECT_EQ(values[0], 4.5);  // a refused value leaves the input as it was
+    InputState state = {{4.5}, {}};
+    EXPECT_FALSE(assign_inputs(*builtin_tool(), L"chol=nan", state, what, 512));
+    EXPECT_EQ(state.values[0], 4.5);  // a refused value leaves the input as it was
 }
 
 }  // namespace
