@@ -70,9 +70,9 @@ TEST(CommandRun, SelftestOfAnyTool) {
          "VERDICT|G2 期：轻度下降（eGFR 60–89）\r\nDETAIL|eGFR：79 ml/min/1.73m² \r\n"
          "ERRORS|0\r\n"},
         {L"--tool 211 sex=3", kSelftestPassed,
-         "TOOL|211|CHA2DS2-VASc 评分|心血管\r\nLEVEL|2\r\nOUT|CHA2DS2-VASc|2|分\r\n"
+         "TOOL|211|CHA2DS2-VASc 评分|心血管\r\nLEVEL|2\r\nOUT|CHA2DS2-VASc|--|分\r\n"
          "VERDICT|请核对输入：年龄 ≥ 18 岁，性别选男或女，其余各项选是或否\r\n"
-         "DETAIL|CHA2DS2-VASc：2 分 \r\nERRORS|0\r\n"},
+         "DETAIL|CHA2DS2-VASc：-- 分 \r\nERRORS|0\r\n"},
         {L"--tool 999", kSelftestUsage, "USAGE|未知工具编号：999\r\n"},
         {L"--tool 201 age=5", kSelftestUsage, "USAGE|工具 201 没有输入项：age=5\r\n"},
         {L"--tool 201 weight=abc", kSelftestUsage, "USAGE|无法读取数值：weight=abc\r\n"},
