@@ -375,11 +375,11 @@ constexpr InputChoice kFourTT1Choices[] = {{0, L"0 下降<30%或最低值<10"},
                                            {1, L"1 下降30%–50%或最低值10–19"},
                                            {2, L"2 下降>50%且最低值≥20"}};
 constexpr InputChoice kFourTT2Choices[] = {{0, L"0 <4天下降且近期未用肝素"},
-                                           {1, L"1 5–10天但不明确/>10天/≤1天(30–100天前用过)"},
+                                           {1, L"1 疑5–10天/>10天/≤1天(30–100天前用)"},
                                            {2, L"2 第5–10天明确下降或≤1天(30天内用过)"}};
 constexpr InputChoice kFourTT3Choices[] = {{0, L"0 无"},
                                            {1, L"1 进展/复发血栓、红斑样皮损或疑似血栓"},
-                                           {2, L"2 新发血栓、注射部位皮肤坏死或静推后全身反应"}};
+                                           {2, L"2 新发血栓/注射处坏死/静推后全身反应"}};
 constexpr InputChoice kFourTT4Choices[] = {
     {0, L"0 明确存在"}, {1, L"1 可能存在"}, {2, L"2 无明显其他原因"}};
 constexpr InputSpec kFourTInputs[] = {
