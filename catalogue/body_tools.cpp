@@ -98,34 +98,34 @@ constexpr WorkedExample kDoseExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kBmiTool = formula_tool(
+extern constexpr ToolSpec kBmiTool = formula_tool(
     {201, L"体重指数 BMI", L"成人体重判定", L"体格与营养", L"WS/T 428—2013《成人体重判定》（2013）",
      L"适用于 18 岁以上成人；孕妇、运动员及水肿患者不宜单用 BMI 判断。",
      L"bmi tzzs 体重指数 肥胖 超重 体重 消瘦 营养"},
     kHeightWeightInputs, kBmiOutputs, kBmiRules, kBmiExamples);
 
-extern const ToolSpec kBsaTool =
+extern constexpr ToolSpec kBsaTool =
     formula_tool({202, L"体表面积 BSA", L"Mosteller 与许文生公式", L"体格与营养",
                   L"Mosteller RD，N Engl J Med 1987；许文生（Stevenson PH），Chin J Physiol 1937",
                   L"化疗与部分药物按体表面积给药；许文生公式系数为 0.0061、0.0128、-0.1529。",
                   L"bsa tbmj mosteller xws 许文生 体表面积 化疗 剂量"},
                  kHeightWeightInputs, kBsaOutputs, kBsaRules, kBsaExamples);
 
-extern const ToolSpec kIdealWeightTool = formula_tool(
+extern constexpr ToolSpec kIdealWeightTool = formula_tool(
     {209, L"理想体重", L"Devine 公式（公制）", L"体格与营养",
      L"Devine BJ，Drug Intell Clin Pharm 1974：男 50、女 45.5 kg，152.4 cm 以上每厘米加 0.91 kg",
      L"用于按理想体重给药与设定潮气量；身高低于 152.4 cm 时公式不适用。",
      L"ibw lxtz devine 理想体重 标准体重 潮气量"},
     kIdealWeightInputs, kIdealWeightOutputs, kIdealWeightRules, kIdealWeightExamples);
 
-extern const ToolSpec kMaintenanceFluidTool =
+extern constexpr ToolSpec kMaintenanceFluidTool =
     formula_tool({212, L"维持液量", L"Holliday-Segar 4-2-1 与 100-50-20", L"体格与营养",
                   L"Holliday MA，Segar WE，Pediatrics 1957：每小时 4-2-1、每日 100-50-20 分别计算",
                   L"每小时量与每日量按各自规则计算，两者不能互相换算；心肾功能不全者需减量。",
                   L"wcyl holliday segar 421 维持液量 补液 输液量 儿童补液 液体"},
                  kFluidInputs, kFluidOutputs, kFluidRules, kFluidExamples);
 
-extern const ToolSpec kWeightDoseTool =
+extern constexpr ToolSpec kWeightDoseTool =
     formula_tool({213, L"按体重给药", L"每公斤剂量，不超过单次上限", L"用药",
                   L"剂量 = 每公斤剂量 × 体重，以单次最大剂量封顶（按医嘱与药品说明书填写）",
                   L"每公斤剂量与上限取自医嘱或说明书；结果须双人核对后执行。",

@@ -74,21 +74,21 @@ constexpr WorkedExample kChadsExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kMapTool =
+extern constexpr ToolSpec kMapTool =
     formula_tool({207, L"平均动脉压 MAP", L"由收缩压与舒张压估算", L"心血管",
                   L"MAP =（收缩压 + 2 × 舒张压）/ 3；65 mmHg 目标值见拯救脓毒症运动指南 2021",
                   L"65 mmHg 是灌注目标与报警界值，不是诊断；有创动脉压以监护仪读数为准。",
                   L"map pjdmy 平均动脉压 血压 灌注"},
                  kMapInputs, kMapOutputs, kMapRules, kMapExamples);
 
-extern const ToolSpec kQtcTool = formula_tool(
+extern constexpr ToolSpec kQtcTool = formula_tool(
     {208, L"校正 QT 间期 QTc", L"Bazett 与 Fridericia 公式", L"心血管",
      L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）",
      L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。",
      L"qtc qt bazett fridericia jzqt jzjq 校正qt qt间期 心电图 qt延长"},
     kQtcInputs, kQtcOutputs, kQtcRules, kQtcExamples);
 
-extern const ToolSpec kChadsVascTool = formula_tool(
+extern constexpr ToolSpec kChadsVascTool = formula_tool(
     {211, L"CHA2DS2-VASc 评分", L"房颤卒中风险（ESC 2020 界值）", L"心血管",
      L"Lip GYH 等，Chest 2010；抗凝界值按 ESC 2020 房颤指南（ESC 2024 已改用 CHA2DS2-VA）",
      L"年龄 65–74 岁 1 分、≥ 75 岁 2 分；卒中/TIA 2 分；女性 1 分。",

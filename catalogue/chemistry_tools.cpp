@@ -52,14 +52,14 @@ constexpr WorkedExample kAnionGapExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kCorrectedCalciumTool = formula_tool(
+extern constexpr ToolSpec kCorrectedCalciumTool = formula_tool(
     {205, L"白蛋白校正钙", L"按白蛋白校正血清总钙", L"电解质与酸碱",
      L"Payne RB 等，BMJ 1973（SI 式：钙 + 0.02 ×（40 − 白蛋白 g/L））；参考范围 2.11–2.52 mmol/L",
      L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。",
      L"ca cca bdbjzg 校正钙 血钙 低钙 高钙 白蛋白"},
     kCalciumInputs, kCalciumOutputs, kCalciumRules, kCalciumExamples);
 
-extern const ToolSpec kAnionGapTool = formula_tool(
+extern constexpr ToolSpec kAnionGapTool = formula_tool(
     {206, L"阴离子间隙", L"AG 与白蛋白校正 AG", L"电解质与酸碱",
      L"Figge J 等，Crit Care Med 1998（每 g/L 白蛋白校正 0.25）；参考范围 8–16 mmol/L（临床检验操作"
      L"规程 第4版）",

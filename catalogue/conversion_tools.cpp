@@ -54,14 +54,14 @@ constexpr WorkedExample kCreatinineExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kCholesterolMgdlTool =
+extern constexpr ToolSpec kCholesterolMgdlTool =
     formula_tool({79, L"胆固醇换算（mg/dL）", L"mg/dL 换算为 mmol/L", L"检验换算",
                   L"胆固醇摩尔质量 386.65 g/mol：1 mmol/L = 38.67 mg/dL；分级界值 5.2、6.2 mmol/L",
                   L"外院或国外报告以 mg/dL 计时，先换算为 mmol/L 再对照本院参考范围。",
                   L"dgchs chol tc 胆固醇 总胆固醇 血脂 换算 mg/dl mmol"},
                  kCholesterolInputs, kCholesterolOutputs, kCholesterolRules, kCholesterolExamples);
 
-extern const ToolSpec kGlucoseTool = formula_tool(
+extern constexpr ToolSpec kGlucoseTool = formula_tool(
     {219, L"血糖换算", L"mmol/L 与 mg/dL 互换", L"检验换算",
      L"葡萄糖摩尔质量 180.16 g/mol，常用取整系数 1 mmol/L = 18 mg/dL；ADA 2024 1 级低血糖 < 3.9 "
      L"mmol/L",
@@ -69,7 +69,7 @@ extern const ToolSpec kGlucoseTool = formula_tool(
      L"xths glu glucose 血糖 葡萄糖 低血糖 换算 mg/dl mmol"},
     kGlucoseInputs, kGlucoseOutputs, kGlucoseRules, kGlucoseExamples);
 
-extern const ToolSpec kCreatinineTool =
+extern constexpr ToolSpec kCreatinineTool =
     formula_tool({220, L"肌酐换算", L"µmol/L 换算为 mg/dL", L"检验换算",
                   L"肌酐摩尔质量 113.12 g/mol：1 mg/dL = 88.4 µmol/L",
                   L"国外文献与公式多用 mg/dL，录入前先换算。",

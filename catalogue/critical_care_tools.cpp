@@ -357,7 +357,7 @@ constexpr WorkedExample kAaGradientExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kSofaTool =
+extern constexpr ToolSpec kSofaTool =
     formula_tool({233, L"SOFA 序贯器官衰竭评分", L"Sepsis-3 器官功能障碍评估（6个器官系统）",
                   L"重症与评分", L"参考依据：Vincent 1996 SOFA评分；Sepsis-3（Singer 2016）",
                   L"各项取24小时内最差值；升压药剂量按µg/"
@@ -365,7 +365,7 @@ extern const ToolSpec kSofaTool =
                   L"sofa xgqgsjpf 序贯器官衰竭 器官功能障碍 脓毒症 sepsis3"},
                  kSofaInputs, kSofaOutputs, kSofaRules, kSofaExamples);
 
-extern const ToolSpec kApacheTool = formula_tool(
+extern constexpr ToolSpec kApacheTool = formula_tool(
     {234, L"APACHE II 急性生理与慢性健康评分", L"ICU 病情严重程度评分（0–71分）", L"重症与评分",
      L"参考依据：Knaus 1985 APACHE II；《重症医学专业医疗质量控制指标（2015年版）》",
      L"取入ICU后24小时内最差值；FiO2≥50%时第6项填A-aDO2（可用240号工具计算），<50%"
@@ -373,7 +373,7 @@ extern const ToolSpec kApacheTool = formula_tool(
      L"apache apache2 apacheii jxslymxjkpf 危重评分 病情严重程度 icu"},
     kApacheInputs, kApacheOutputs, kApacheRules, kApacheExamples);
 
-extern const ToolSpec kOxygenationIndexTool =
+extern constexpr ToolSpec kOxygenationIndexTool =
     formula_tool({235, L"氧合指数 PaO2/FiO2", L"PaO2/FiO2 与 ARDS 柏林分级", L"重症与评分",
                   L"参考依据：ARDS柏林定义（ARDS Definition Task Force，JAMA 2012）",
                   L"FiO2按百分数填写；分级另需PEEP/CPAP≥5 "
@@ -382,14 +382,14 @@ extern const ToolSpec kOxygenationIndexTool =
                  kOxygenationIndexInputs, kOxygenationIndexOutputs, kOxygenationIndexRules,
                  kOxygenationIndexExamples);
 
-extern const ToolSpec kShockIndexTool = formula_tool(
+extern constexpr ToolSpec kShockIndexTool = formula_tool(
     {236, L"休克指数", L"心率/收缩压，判断休克有无及轻重", L"重症与评分",
      L"参考依据：Allgöwer & Burri 1967 休克指数；《外科学》休克监测",
      L"休克指数=脉率/收缩压，用于快速判断休克有无及轻重，应结合血压、尿量、意识等动态评估。",
      L"si shock xkzs 休克指数 失血 休克"},
     kShockIndexInputs, kShockIndexOutputs, kShockIndexRules, kShockIndexExamples);
 
-extern const ToolSpec kBurnFluidTool =
+extern constexpr ToolSpec kBurnFluidTool =
     formula_tool({237, L"Parkland 烧伤补液", L"烧伤后首24小时补液量（含国内公式）", L"重症与评分",
                   L"参考依据：Parkland公式（Baxter 1968）；《外科学》烧伤补液公式",
                   L"面积只计II、III度，时间自受伤起算；国内公式另加水分2000 "
@@ -397,14 +397,14 @@ extern const ToolSpec kBurnFluidTool =
                   L"parkland baxter ssby 烧伤补液 补液公式 液体复苏 烧伤"},
                  kBurnFluidInputs, kBurnFluidOutputs, kBurnFluidRules, kBurnFluidExamples);
 
-extern const ToolSpec kSirsTool = formula_tool(
+extern constexpr ToolSpec kSirsTool = formula_tool(
     {238, L"SIRS 全身炎症反应综合征", L"ACCP/SCCM 1992 四项标准", L"重症与评分",
      L"参考依据：ACCP/SCCM共识会议（Bone 1992）SIRS标准",
      L"四项中≥2项即符合；PaCO2 32 mmHg≈4.3 kPa；Sepsis-3（2016）已不以SIRS诊断脓毒症。",
      L"sirs qsyzfyzhz 全身炎症反应 炎症反应 脓毒症"},
     kSirsInputs, kSirsOutputs, kSirsRules, kSirsExamples);
 
-extern const ToolSpec kRoxTool =
+extern constexpr ToolSpec kRoxTool =
     formula_tool({239, L"ROX 指数", L"经鼻高流量氧疗成功/失败预测", L"重症与评分",
                   L"参考依据：Roca 2016；Roca 2019（Am J Respir Crit Care Med）ROX指数",
                   L"验证人群为肺炎致急性低氧性呼吸衰竭接受HFNC者；失败界值随时点：2 h 2.85，6 h "
@@ -412,7 +412,7 @@ extern const ToolSpec kRoxTool =
                   L"rox hfnc zs 高流量 经鼻高流量 插管 氧疗"},
                  kRoxInputs, kRoxOutputs, kRoxRules, kRoxExamples);
 
-extern const ToolSpec kAaGradientTool = formula_tool(
+extern constexpr ToolSpec kAaGradientTool = formula_tool(
     {240, L"肺泡-动脉氧分压差 A-a梯度", L"肺泡气方程与年龄预期值", L"重症与评分",
      L"参考依据：肺泡气方程（PH2O 47 mmHg，R 0.8）；年龄预期值=年龄/4+4",
      L"年龄预期值仅适用于吸空气；高原地区填当地大气压；吸氧或机械通气时请结合FiO2解读。",

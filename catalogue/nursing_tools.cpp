@@ -85,14 +85,14 @@ constexpr WorkedExample kMorseExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kBradenTool =
+extern constexpr ToolSpec kBradenTool =
     formula_tool({216, L"Braden 压力性损伤评分", L"压疮风险评估", L"护理评估",
                   L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
                   L"入院、病情变化及每周定期评估；分值越低风险越高。",
                   L"braden ylxsspf yc 压疮 压力性损伤 褥疮 皮肤"},
                  kBradenInputs, kBradenOutputs, kBradenRules, kBradenExamples);
 
-extern const ToolSpec kMorseTool =
+extern constexpr ToolSpec kMorseTool =
     formula_tool({217, L"Morse 跌倒风险评分", L"住院患者跌倒风险评估", L"护理评估",
                   L"Morse JM 等，Can J Aging 1989；界值 25、45 分为原量表默认值",
                   L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。",

@@ -323,7 +323,7 @@ constexpr WorkedExample kWeightLossExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kDueDateTool = formula_tool(
+extern constexpr ToolSpec kDueDateTool = formula_tool(
     {279, L"预产期", L"Naegele 法则：末次月经 + 280 天", L"妇产与儿科",
      L"参考依据：Naegele 法则（末次月经+280天）；ACOG 第700号委员会意见（2017）；《妇产科学》第9版",
      L"仅适用于月经规律（约28天周期）且末次月经可靠者；孕早期超声（头臀长）推算孕周更准确，两者相差"
@@ -331,7 +331,7 @@ extern const ToolSpec kDueDateTool = formula_tool(
      L"ycq edd naegele 预产期 内格勒 末次月经 孕周 lmp"},
     kDueDateInputs, kDueDateOutputs, kDueDateRules, kDueDateExamples);
 
-extern const ToolSpec kGestationalAgeTool = formula_tool(
+extern constexpr ToolSpec kGestationalAgeTool = formula_tool(
     {280, L"孕周计算", L"按末次月经计算指定日期的孕周与孕期", L"妇产与儿科",
      L"参考依据：《妇产科学》第9版妊娠分期；《早产临床诊断与治疗指南（2014）》；ACOG "
      L"第579号委员会意见（2013）",
@@ -340,7 +340,7 @@ extern const ToolSpec kGestationalAgeTool = formula_tool(
      L"yzjs 孕周 孕龄 胎龄 早产 足月 过期妊娠 孕期 ga"},
     kGestationalAgeInputs, kGestationalAgeOutputs, kGestationalAgeRules, kGestationalAgeExamples);
 
-extern const ToolSpec kApgarTool = formula_tool(
+extern constexpr ToolSpec kApgarTool = formula_tool(
     {281, L"Apgar 评分", L"新生儿出生后1、5分钟状况评估", L"妇产与儿科",
      L"参考依据：Apgar 1953；《儿科学》（人民卫生出版社）Apgar "
      L"分级；《新生儿窒息诊断的专家共识》（2016）",
@@ -349,7 +349,7 @@ extern const ToolSpec kApgarTool = formula_tool(
      L"apgar pf 阿氏评分 阿普加 新生儿评分 新生儿窒息"},
     kApgarInputs, kApgarOutputs, kApgarRules, kApgarExamples);
 
-extern const ToolSpec kBishopTool =
+extern constexpr ToolSpec kBishopTool =
     formula_tool({282, L"Bishop 宫颈评分", L"引产前宫颈成熟度评估", L"妇产与儿科",
                   L"参考依据：Bishop 1964 宫颈评分；《妊娠晚期促子宫颈成熟与引产指南（2014）》",
                   L"用于足月引产前评估宫颈成熟度；阴道检查时评估，先露位置以坐骨棘平面为0，宫颈管未"
@@ -357,14 +357,14 @@ extern const ToolSpec kBishopTool =
                   L"bishop gjpf 宫颈评分 宫颈成熟度 引产 促宫颈成熟"},
                  kBishopInputs, kBishopOutputs, kBishopRules, kBishopExamples);
 
-extern const ToolSpec kChildWeightTool = formula_tool(
+extern constexpr ToolSpec kChildWeightTool = formula_tool(
     {283, L"儿童体重估算", L"按年龄估算体重（无法称重时）", L"妇产与儿科",
      L"参考依据：《儿科学》（人民卫生出版社）小儿体重估算公式",
      L"仅用于无法称重时粗估；个体差异大，药物剂量与补液应以实测体重为准；出生体重只用于6个月以内。",
      L"ettzgs 儿童体重 小儿体重 体重估算 标准体重 婴儿体重"},
     kChildWeightInputs, kChildWeightOutputs, kChildWeightRules, kChildWeightExamples);
 
-extern const ToolSpec kChildBsaTool =
+extern constexpr ToolSpec kChildBsaTool =
     formula_tool({284, L"儿童体表面积", L"体重分段法与 Mosteller 法", L"妇产与儿科",
                   L"参考依据：《儿科学》（人民卫生出版社）小儿体表面积公式；Mosteller 1987",
                   L"用于按体表面积计算儿童药量；体重法仅需体重，Mosteller "
@@ -372,7 +372,7 @@ extern const ToolSpec kChildBsaTool =
                   L"ettbmj bsa 体表面积 儿童体表面积 mosteller 药物剂量"},
                  kChildBsaInputs, kChildBsaOutputs, kChildBsaRules, kChildBsaExamples);
 
-extern const ToolSpec kHomaIrTool =
+extern constexpr ToolSpec kHomaIrTool =
     formula_tool({285, L"HOMA-IR", L"稳态模型胰岛素抵抗与β细胞功能指数", L"内分泌与代谢",
                   L"参考依据：Matthews 1985 稳态模型（HOMA1）",
                   L"需空腹8小时以上同时采血；胰岛素单位为µU/mL（pmol/"
@@ -380,7 +380,7 @@ extern const ToolSpec kHomaIrTool =
                   L"homa ir homa-ir homa-beta ydsdkzs 胰岛素抵抗指数 胰岛素抵抗 β细胞功能"},
                  kHomaIrInputs, kHomaIrOutputs, kHomaIrRules, kHomaIrExamples);
 
-extern const ToolSpec kHba1cTool = formula_tool(
+extern constexpr ToolSpec kHba1cTool = formula_tool(
     {286, L"糖化血红蛋白换算", L"NGSP % 与 IFCC mmol/mol 互换及估算平均血糖", L"内分泌与代谢",
      L"参考依据：IFCC–NGSP 主方程（IFCC=(NGSP−2.15)×10.929）；ADAG 研究（Nathan "
      L"2008）；《中国2型糖尿病防治指南（2020年版）》",
@@ -389,7 +389,7 @@ extern const ToolSpec kHba1cTool = formula_tool(
      L"thxhdb hba1c a1c ifcc ngsp eag 糖化 糖化血红蛋白 平均血糖"},
     kHba1cInputs, kHba1cOutputs, kHba1cRules, kHba1cExamples);
 
-extern const ToolSpec kEnergyNeedTool =
+extern constexpr ToolSpec kEnergyNeedTool =
     formula_tool({287, L"能量需要", L"静息能量消耗与 25–30 kcal/kg/d 目标", L"内分泌与代谢",
                   L"参考依据：Mifflin-St Jeor 方程（1990）；Harris-Benedict "
                   L"方程（1919）；《成人围手术期营养支持指南》（2016）25–30 kcal/(kg·d)",
@@ -398,7 +398,7 @@ extern const ToolSpec kEnergyNeedTool =
                   L"nlxy ree bmr bee mifflin harris benedict 能量 热卡 基础代谢 静息能耗 营养"},
                  kEnergyNeedInputs, kEnergyNeedOutputs, kEnergyNeedRules, kEnergyNeedExamples);
 
-extern const ToolSpec kWeightLossTool =
+extern constexpr ToolSpec kWeightLossTool =
     formula_tool({288, L"体重下降百分比", L"GLIM 营养不良表型标准：非自主体重下降", L"内分泌与代谢",
                   L"参考依据：GLIM 营养不良诊断标准（Cederholm 2019）表型标准—非自主体重下降",
                   L"用于成人非自主体重下降；达表型标准后还需至少1项病因标准（摄入减少/"

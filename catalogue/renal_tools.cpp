@@ -62,14 +62,14 @@ constexpr WorkedExample kClearanceExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kEgfrTool = formula_tool(
+extern constexpr ToolSpec kEgfrTool = formula_tool(
     {203, L"eGFR（CKD-EPI 2021）", L"估算肾小球滤过率与 CKD 分期", L"肾功能",
      L"CKD-EPI 2021 肌酐方程（Inker LA，N Engl J Med 2021，不含种族系数）；分期 KDIGO 2012",
      L"适用于 18 岁以上、肌酐稳定者；急性肾损伤时估算值不可靠。",
      L"egfr gfr ckd-epi ckd gsxqlgl 肾小球滤过率 肾功能 慢性肾病 肌酐 分期"},
     kEgfrInputs, kEgfrOutputs, kEgfrRules, kEgfrExamples);
 
-extern const ToolSpec kCreatinineClearanceTool =
+extern constexpr ToolSpec kCreatinineClearanceTool =
     formula_tool({204, L"肌酐清除率", L"Cockcroft-Gault 公式", L"肾功能",
                   L"Cockcroft DW，Gault MH，Nephron 1976（未按 1.73 m² 标准化）",
                   L"药品说明书多按肌酐清除率分档调整剂量；体重用实际体重。",

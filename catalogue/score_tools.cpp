@@ -112,28 +112,28 @@ constexpr WorkedExample kChildPughExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kGcsTool =
+extern constexpr ToolSpec kGcsTool =
     formula_tool({210, L"格拉斯哥昏迷评分 GCS", L"睁眼、语言、运动三项", L"重症与评分",
                   L"Teasdale G，Jennett B，Lancet 1974；≤ 8 重度、9–12 中度、13–15 轻度",
                   L"气管插管或失语者语言项无法评估时，请在记录中注明。",
                   L"gcs glsghmpf 格拉斯哥 昏迷 意识 意识障碍 昏迷评分"},
                  kGcsInputs, kGcsOutputs, kGcsRules, kGcsExamples);
 
-extern const ToolSpec kQsofaTool = formula_tool(
+extern constexpr ToolSpec kQsofaTool = formula_tool(
     {218, L"qSOFA 评分", L"床旁快速序贯器官衰竭评分", L"重症与评分",
      L"Seymour CW 等，JAMA 2016（Sepsis-3）：≥ 2 分提示不良结局风险增高，不作为脓毒症诊断",
      L"呼吸 ≥ 22 次/分、收缩压 ≤ 100 mmHg、意识改变（GCS < 15）各 1 分。",
      L"qsofa sofa sepsis pf 脓毒症 感染 快速序贯器官衰竭"},
     kQsofaInputs, kQsofaOutputs, kQsofaRules, kQsofaExamples);
 
-extern const ToolSpec kMeldTool = formula_tool(
+extern constexpr ToolSpec kMeldTool = formula_tool(
     {214, L"MELD 评分", L"终末期肝病模型（原始版）", L"消化与肝病",
      L"Kamath PS 等，Hepatology 2001；UNOS 规则（下限 1.0，肌酐上限 4.0，透析，封顶 40）",
      L"原始 MELD，非 MELD-Na 或 MELD 3.0；1 mg/dL 胆红素 = 17.1 µmol/L。",
      L"meld pf 终末期肝病 肝硬化 肝移植 肝功能"},
     kMeldInputs, kMeldOutputs, kMeldRules, kMeldExamples);
 
-extern const ToolSpec kChildPughTool =
+extern constexpr ToolSpec kChildPughTool =
     formula_tool({215, L"Child-Pugh 分级", L"肝硬化肝功能分级", L"消化与肝病",
                   L"Pugh RNH 等，Br J Surg 1973；胆红素 34、51 µmol/L（2、3 mg/dL）分档",
                   L"白蛋白 > 35 g/L 1 分，28–35 g/L 2 分；INR < 1.7 1 分，1.7–2.3 2 分。",

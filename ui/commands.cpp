@@ -14,16 +14,19 @@ constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
 constexpr const wchar_t* kImplausibleNotice = L"输入不合理，请核对后重新计算";
 
-// Reads every input box; on a value that is not finite, says which input and returns false
-// with nothing changed, so the last completed calculation's values stay as they were.
-bool read_inputs(double* values) {
+// Reads every input; on a value that cannot be read, says which input and what it expects and
+// returns false with nothing changed, so the last completed calculation's values stay as they
+// were.
+bool read_inputs(InputState& inputs) {
     const ToolSpec& tool = *g_window.tool;
     for (std::int32_t i = 0; i < form_input_count(); ++i) {
-        values[i] = form_input_value(i);
-        if (!std::isfinite(values[i])) {
+        if (!form_input_read(i, &inputs.values[i], &inputs.checked[i])) {
+            bool date = input_kind(tool.inputs[i]) == InputKind::Date;
             wchar_t message[kInputMessage];
-            text_format(message, kInputMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
-                        tool.inputs[i].label);
+            text_format(
+                message, kInputMessage,
+                date ? L"第 %d 项“%ls”请输入日期，如 2026-03-01。" : L"第 %d 项“%ls”请输入数字。",
+                i + 1, tool.inputs[i].label);
             MessageBoxW(g_window.main_window, message, L"输入有误", MB_ICONWARNING);
             SetFocus(g_window.input_edits[i]);
             return false;
