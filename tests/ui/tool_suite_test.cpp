@@ -116,7 +116,11 @@ TEST_F(Suite, ChoicesComputeAndRecordsGoToTheToolsFile) {
               "CHA2DS2-VASc 评分,年龄=70,性别=2,充血性心衰=0,高血压=1,糖尿病=0,"
               "卒中/TIA/血栓栓塞=0,血管疾病=0,\"CHA2DS2-VASc：3 分\r\n\"\r\n");
 
-    open_tool(4);
+    ToolList list = tool_catalogue();
+    std::int32_t bmi_index = 0;
+    while (bmi_index < list.count && list.tools[bmi_index]->id != 201)
+        ++bmi_index;
+    open_tool(bmi_index);
     EXPECT_EQ(window_text(program.window), L"体重指数 BMI");
     SendMessageW(item(ID_INPUT_FIRST + 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"80"));
     compute_in(item(ID_INPUT_FIRST + 1));
