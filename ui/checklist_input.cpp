@@ -70,7 +70,8 @@ HWND create_checklist(const InputSpec& input, std::int32_t row_top, int id) {
                              LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                              {kListLeft, row_top, kListWidth, kPanelFoot - row_top}, id, L"",
                              g_window.label_font);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
     add_columns(list);
     for (std::int32_t k = 0; k < input.item_count && k < kMaxChecklistItems; ++k)
         add_item(list, k, input.items[k]);

@@ -64,7 +64,10 @@ TEST_F(Suite, EveryToolOpens) {
         EXPECT_EQ(window_text(program.window), tool.title);
         for (std::int32_t i = 0; i < tool.input_count; ++i) {
             HWND input = item(ID_INPUT_FIRST + i);
-            EXPECT_EQ(class_name(input), tool.inputs[i].choice_count > 0 ? L"ComboBox" : L"Edit");
+            InputKind kind = input_kind(tool.inputs[i]);
+            EXPECT_EQ(class_name(input), kind == InputKind::Choice      ? L"ComboBox"
+                                         : kind == InputKind::Checklist ? L"SysListView32"
+                                                                        : L"Edit");
         }
         EXPECT_EQ(item(ID_INPUT_FIRST + tool.input_count), nullptr);
         EXPECT_EQ(window_text(item(ID_RESULT)), L"");
@@ -274,6 +277,12 @@ TEST(SuiteText, LabelsAndUnitsFitTheirColumns) {
         const ToolSpec& tool = *list.tools[t];
         for (std::int32_t i = 0; i < tool.input_count; ++i) {
             const InputSpec& input = tool.inputs[i];
+            // A checklist's label runs across the panel, with its count beside it.
+            if (input_kind(input) == InputKind::Checklist) {
+                std::wstring label = std::wstring(input.label) + L"（已选 40 项，100 分）";
+                EXPECT_LE(width(label_font, label.c_str()), 428) << tool.id << " " << input.name;
+                continue;
+            }
             EXPECT_LE(width(label_font, input.label), 184) << tool.id << " " << input.name;
             EXPECT_LE(width(unit_font, input.unit), 78) << tool.id << " " << input.name;
             for (std::int32_t c = 0; c < input.choice_count; ++c)
