@@ -48,8 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read_input_number(text, &number) && !std::isfinite(number)) std::abort();
     (void)value;
 
-    const ToolSpec* tool = find_tool(size > 0 ? 200 + data[0] % 21 : 203);
-    if (tool == nullptr) tool = builtin_tool();
+    // Any tool of the catalogue, so that checklists and dates are read too.
+    ToolList list = tool_catalogue();
+    const ToolSpec* tool = list.tools[size > 0 ? data[0] % list.count : 0];
     InputState state = {};
     wchar_t reason[kUsageCapacity];
     if (!assign_inputs(*tool, text, state, reason, kUsageCapacity)) {

@@ -25,7 +25,9 @@ protected:
         ASSERT_TRUE(program.window != nullptr);
     }
     void TearDown() override {
-        if (program.window != nullptr) EXPECT_EQ(close_program(program), 0u);
+        if (program.window != nullptr) {
+            EXPECT_EQ(close_program(program), 0u);
+        }
     }
     HWND item(int id) const { return GetDlgItem(program.window, id); }
     HWND verdict() const { return GetWindow(item(ID_RESULT), GW_HWNDPREV); }
@@ -139,7 +141,8 @@ void expect_rows_inside_the_panel(HWND window) {
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
             // A closed drop-down list is as high as its field, not its list.
             if (class_name(part) == L"ComboBox") {
-                COMBOBOXINFO info = {sizeof(info)};
+                COMBOBOXINFO info = {};
+                info.cbSize = sizeof(info);
                 GetComboBoxInfo(part, &info);
                 box.bottom = box.top + (info.rcItem.bottom - info.rcItem.top) + 6;
             }
