@@ -491,14 +491,14 @@ constexpr WorkedExample kAkiStageExamples[] = {
 
 extern constexpr ToolSpec kOsmolalityTool = formula_tool(
     {241, L"血浆渗透压", L"计算渗透压 2Na+葡萄糖+尿素，渗透压间隙", L"电解质与酸碱",
-     L"参考依据：Smithline–Gardner 计算渗透压 2Na+葡萄糖+尿素（Clin Biochem Rev 2016 推荐）",
+     L"Smithline–Gardner 计算渗透压 2Na+葡萄糖+尿素（Clin Biochem Rev 2016 推荐）",
      L"尿素以 mmol/L 输入；渗透压间隙需同一标本的实测渗透压，饮酒（乙醇）也会使间隙增大。",
      L"osm osmolality osmolal gap xjsty 渗透压 渗透压间隙 血渗透压 高渗 低渗"},
     kOsmolalityInputs, kOsmolalityOutputs, kOsmolalityRules, kOsmolalityExamples);
 
 extern constexpr ToolSpec kCorrectedSodiumTool =
     formula_tool({242, L"校正血钠", L"高血糖时血钠校正（Katz/Hillier）", L"电解质与酸碱",
-                  L"参考依据：Katz 1973（每5.6 mmol/L 葡萄糖 1.6）；Hillier 1999（2.4）",
+                  L"Katz 1973（每5.6 mmol/L 葡萄糖 1.6）；Hillier 1999（2.4）",
                   L"仅校正血糖>5.6 mmol/L 部分；Hillier 发现血糖>22.2 mmol/L "
                   L"时血钠下降更多，两值差异大时以临床为准。",
                   L"corrected sodium na katz hillier jzxn 血钠校正 高血糖 假性低钠 稀释性低钠"},
@@ -507,7 +507,7 @@ extern constexpr ToolSpec kCorrectedSodiumTool =
 
 extern constexpr ToolSpec kFreeWaterDeficitTool =
     formula_tool({243, L"游离水缺失", L"高钠血症的游离水缺失量", L"电解质与酸碱",
-                  L"参考依据：Adrogué & Madias, NEJM 2000；缺水量 = TBW×(Na/140−1)",
+                  L"Adrogué & Madias, NEJM 2000；缺水量 = TBW×(Na/140−1)",
                   L"结果不含持续丢失与不显性失水；慢性高钠血症每24小时血钠下降不超过10 mmol/L。",
                   L"free water deficit fwd tbw ylsqs 缺水量 补水量 高钠血症 总体液量"},
                  kFreeWaterDeficitInputs, kFreeWaterDeficitOutputs, kFreeWaterDeficitRules,
@@ -515,14 +515,14 @@ extern constexpr ToolSpec kFreeWaterDeficitTool =
 
 extern constexpr ToolSpec kSodiumInfusateTool = formula_tool(
     {244, L"补钠量（Adrogué–Madias）", L"每升输液对血钠的影响及所需液量", L"电解质与酸碱",
-     L"参考依据：Adrogué & Madias, NEJM 2000 输液公式（每升液体的血钠变化）",
+     L"Adrogué & Madias, NEJM 2000 输液公式（每升液体的血钠变化）",
      L"预测值仅对输入1 L严格成立，按比例外推为近似；未计尿量等持续丢失，需密切复查血钠并调整。",
      L"adrogue madias sodium infusate bnl 补钠 低钠血症 高钠血症 3%氯化钠 输液 血钠变化"},
     kSodiumInfusateInputs, kSodiumInfusateOutputs, kSodiumInfusateRules, kSodiumInfusateExamples);
 
 extern constexpr ToolSpec kFenaTool =
     formula_tool({245, L"钠排泄分数 FENa", L"FENa/FEUrea 鉴别肾前性与肾性AKI", L"电解质与酸碱",
-                  L"参考依据：Espinel 1976、Miller 1978（FENa）；Carvounis 2002（FEUrea）",
+                  L"Espinel 1976、Miller 1978（FENa）；Carvounis 2002（FEUrea）",
                   L"血尿标本同时采集，尿、血肌酐须用同一单位；仅用于急性肾损伤时鉴别肾前性与肾性。",
                   L"fena feurea feun fractional excretion npxfs 钠排泄分数 尿素排泄分数 肾前性 "
                   L"急性肾小管坏死 atn"},
@@ -530,7 +530,7 @@ extern constexpr ToolSpec kFenaTool =
 
 extern constexpr ToolSpec kWinterTool =
     formula_tool({246, L"Winter 公式", L"代谢性酸中毒的预期PaCO2", L"电解质与酸碱",
-                  L"参考依据：Albert、Dell、Winters, Ann Intern Med 1967（Winter 公式）",
+                  L"Albert、Dell、Winters, Ann Intern Med 1967（Winter 公式）",
                   L"仅用于原发性代谢性酸中毒；PaCO2 若以 kPa 报告，乘以 7.5 换算为 mmHg。",
                   L"winters winter paco2 compensation gs 预期二氧化碳分压 代偿 代谢性酸中毒 "
                   L"呼吸性碱中毒 呼吸性酸中毒"},
@@ -538,14 +538,14 @@ extern constexpr ToolSpec kWinterTool =
 
 extern constexpr ToolSpec kDeltaRatioTool = formula_tool(
     {247, L"Delta 比值", L"ΔAG/ΔHCO3 判断混合性代谢紊乱", L"电解质与酸碱",
-     L"参考依据：Δ比值分级（LITFL/Brandis，AG 正常值12、HCO3 正常值24）",
+     L"Δ比值分级（LITFL/Brandis，AG 正常值12、HCO3 正常值24）",
      L"低白蛋白血症会低估AG，宜先校正；仅在高阴离子间隙代谢性酸中毒时解读。",
      L"delta ratio delta gap anion gap ag bz 阴离子间隙 混合性酸碱失衡 高氯性酸中毒 代谢性碱中毒"},
     kDeltaRatioInputs, kDeltaRatioOutputs, kDeltaRatioRules, kDeltaRatioExamples);
 
 extern constexpr ToolSpec kBicarbonateDeficitTool = formula_tool(
     {248, L"碳酸氢盐缺失", L"代谢性酸中毒补碱量估算", L"电解质与酸碱",
-     L"参考依据：Garella 等, NEJM 1973（碳酸氢盐分布容积约为体重50%）",
+     L"Garella 等, NEJM 1973（碳酸氢盐分布容积约为体重50%）",
      L"重度酸中毒时分布容积远大于50%；结果为总缺失量，宜先给一部分并复查血气后再定。",
      L"bicarbonate deficit hco3 sodium bicarbonate tsqyqs 补碱 碳酸氢钠 5%碳酸氢钠 代谢性酸中毒"},
     kBicarbonateDeficitInputs, kBicarbonateDeficitOutputs, kBicarbonateDeficitRules,
@@ -553,7 +553,7 @@ extern constexpr ToolSpec kBicarbonateDeficitTool = formula_tool(
 
 extern constexpr ToolSpec kEgfrChineseMdrdTool =
     formula_tool({249, L"eGFR 中国改良MDRD", L"Ma 2006 中国慢性肾脏病患者 eGFR 方程", L"肾功能",
-                  L"参考依据：Ma YC 等, J Am Soc Nephrol 2006 中国改良MDRD方程",
+                  L"Ma YC 等, J Am Soc Nephrol 2006 中国改良MDRD方程",
                   L"适用于病情稳定的成人慢性肾脏病；急性肾损伤、肌肉量极端者不适用。",
                   L"egfr mdrd chinese ma 2006 zggl 中国改良 肾小球滤过率 慢性肾脏病 ckd 肌酐"},
                  kEgfrChineseMdrdInputs, kEgfrChineseMdrdOutputs, kEgfrChineseMdrdRules,
@@ -561,7 +561,7 @@ extern constexpr ToolSpec kEgfrChineseMdrdTool =
 
 extern constexpr ToolSpec kEgfrCreatinineCystatinTool = formula_tool(
     {250, L"eGFR CKD-EPI 肌酐-胱抑素C 2021", L"CKD-EPI 2021 肌酐+胱抑素C方程（不含种族）",
-     L"肾功能", L"参考依据：Inker 等, NEJM 2021 CKD-EPI 肌酐-胱抑素C方程（不含种族）",
+     L"肾功能", L"Inker 等, NEJM 2021 CKD-EPI 肌酐-胱抑素C方程（不含种族）",
      L"适用于≥18岁；胱抑素C应为可溯源至 ERM-DA471/IFCC 的标准化检测，肌酐为 IDMS 可溯源方法。",
      L"egfr ckd-epi 2021 cystatin creatinine race-free jggys 胱抑素C 肌酐 肾小球滤过率"},
     kEgfrCreatinineCystatinInputs, kEgfrCreatinineCystatinOutputs, kEgfrCreatinineCystatinRules,
@@ -569,7 +569,7 @@ extern constexpr ToolSpec kEgfrCreatinineCystatinTool = formula_tool(
 
 extern constexpr ToolSpec kEgfrCystatinTool = formula_tool(
     {251, L"eGFR CKD-EPI 胱抑素C 2012", L"CKD-EPI 2012 胱抑素C方程", L"肾功能",
-     L"参考依据：Inker 等, NEJM 2012 CKD-EPI 胱抑素C方程",
+     L"Inker 等, NEJM 2012 CKD-EPI 胱抑素C方程",
      L"适用于≥18岁、肌肉量异常致肌酐估算不可靠时；炎症、甲状腺疾病、糖皮质激素可影响胱抑素C。年龄系"
      L"数按 NKF 公布的 0.996。",
      L"egfr ckd-epi 2012 cystatin gys 胱抑素C 肾小球滤过率"},
@@ -577,14 +577,14 @@ extern constexpr ToolSpec kEgfrCystatinTool = formula_tool(
 
 extern constexpr ToolSpec kSchwartzTool = formula_tool(
     {252, L"Schwartz 床旁公式（儿童）", L"儿童 eGFR：0.413×身高/肌酐", L"肾功能",
-     L"参考依据：Schwartz 等, J Am Soc Nephrol 2009 床旁公式 0.413×身高/Scr",
+     L"Schwartz 等, J Am Soc Nephrol 2009 床旁公式 0.413×身高/Scr",
      L"源自1–16岁慢性肾脏病儿童（CKiD），肌酐须为酶法/IDMS 可溯源方法；旧常数0.55已不适用。",
      L"schwartz bedside ckid pediatric egfr cpgs 床旁公式 儿童 肾小球滤过率"},
     kSchwartzInputs, kSchwartzOutputs, kSchwartzRules, kSchwartzExamples);
 
 extern constexpr ToolSpec kAkiStageTool = formula_tool(
     {253, L"KDIGO AKI 分期", L"KDIGO 2012 急性肾损伤分期", L"肾功能",
-     L"参考依据：KDIGO 2012 急性肾损伤指南（《中国急性肾损伤临床实践指南》2023 沿用）",
+     L"KDIGO 2012 急性肾损伤指南（《中国急性肾损伤临床实践指南》2023 沿用）",
      L"按肌酐与尿量标准中较重者分期；尿量以观察期平均值简化判断，少尿须先排除梗阻和导尿管问题。",
      L"kdigo aki acute kidney injury fq jxssh 急性肾损伤 分期 肌酐 尿量 肾脏替代治疗"},
     kAkiStageInputs, kAkiStageOutputs, kAkiStageRules, kAkiStageExamples);

@@ -288,7 +288,7 @@ constexpr WorkedExample kWaterSwallowExamples[] = {
 
 extern constexpr ToolSpec kMewsTool =
     formula_tool({227, L"MEWS 改良早期预警评分", L"住院成人病情恶化预警（5项生命体征）",
-                  L"护理评估", L"参考依据：Subbe CP 等，QJM 2001 改良早期预警评分（MEWS）",
+                  L"护理评估", L"Subbe CP 等，QJM 2001 改良早期预警评分（MEWS）",
                   L"原始验证人群为内科急诊入院成人；各医院常有本地修订版，使用前请核对评分表。生命"
                   L"体征按整数、体温按 0.1 ℃ 计分。",
                   L"mews 改良早期预警评分 glzqyjpf 早期预警 预警评分 病情恶化"},
@@ -296,7 +296,7 @@ extern constexpr ToolSpec kMewsTool =
 
 extern constexpr ToolSpec kNews2Tool =
     formula_tool({228, L"NEWS2 国家早期预警评分", L"急性病情严重度评分与分级响应", L"护理评估",
-                  L"参考依据：英国皇家内科医师学会 NEWS2（2017）",
+                  L"英国皇家内科医师学会 NEWS2（2017）",
                   L"适用于16岁及以上成人；量表2仅用于医生确认的高碳酸血症呼衰（目标SpO2 "
                   L"88–92%）。不适用于孕妇；生命体征按整数、体温按 0.1 ℃ 计分。",
                   L"news2 news 国家早期预警评分 gjzqyjpf 早期预警 预警评分 病情恶化"},
@@ -304,28 +304,28 @@ extern constexpr ToolSpec kNews2Tool =
 
 extern constexpr ToolSpec kRassTool =
     formula_tool({229, L"RASS 镇静程度评估", L"Richmond 躁动-镇静评分（+4 至 -5）", L"重症与评分",
-                  L"参考依据：Sessler CN 等 AJRCCM 2002；PADIS 指南 2018",
+                  L"Sessler CN 等 AJRCCM 2002；PADIS 指南 2018",
                   L"按“观察→呼名令其睁眼看人→摇肩或摩擦胸骨”顺序评估；镇静目标以医嘱为准。",
                   L"rass 镇静程度评估 zjcdpg 镇静评分 躁动 镇静深度"},
                  kRassInputs, kRassOutputs, kRassRules, kRassExamples);
 
 extern constexpr ToolSpec kCpotTool =
     formula_tool({230, L"CPOT 重症监护疼痛观察工具", L"不能自述疼痛的ICU成人疼痛行为评估",
-                  L"重症与评分", L"参考依据：Gélinas C 等 2006 CPOT；阈值>2（Gélinas 2009）",
+                  L"重症与评分", L"Gélinas C 等 2006 CPOT；阈值>2（Gélinas 2009）",
                   L"用于不能自述疼痛的ICU成人；插管者评呼吸机顺应性，未插管者评发声。",
                   L"cpot 重症监护疼痛观察工具 zzjhttgcgj 疼痛评估 行为疼痛 机械通气"},
                  kCpotInputs, kCpotOutputs, kCpotRules, kCpotExamples);
 
 extern constexpr ToolSpec kPainScoreTool =
     formula_tool({231, L"疼痛数字评分 NRS", L"0–10 分疼痛强度自评", L"护理评估",
-                  L"参考依据：《癌症疼痛诊疗规范（2018年版）》NRS 分级",
+                  L"《癌症疼痛诊疗规范（2018年版）》NRS 分级",
                   L"由患者自评，0为无痛、10为能想象的最剧烈疼痛；不能自述者改用CPOT等行为量表。",
                   L"nrs 疼痛数字评分 ttszpf 数字评分法 疼痛评分 疼痛强度"},
                  kPainScoreInputs, kPainScoreOutputs, kPainScoreRules, kPainScoreExamples);
 
 extern constexpr ToolSpec kWaterSwallowTool = formula_tool(
     {232, L"洼田饮水试验", L"30 ml 温水吞咽功能筛查", L"护理评估",
-     L"参考依据：洼田俊夫 1982 饮水试验（30 ml 温水）",
+     L"洼田俊夫 1982 饮水试验（30 ml 温水）",
      L"患者意识清楚、取坐位，像平常一样喝下30 ml温水并计时；仅反映液体吞咽。",
      L"wst 洼田饮水试验 wtysy 饮水试验 吞咽障碍 吞咽 误吸"},
     kWaterSwallowInputs, kWaterSwallowOutputs, kWaterSwallowRules, kWaterSwallowExamples);

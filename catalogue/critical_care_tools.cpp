@@ -359,7 +359,7 @@ constexpr WorkedExample kAaGradientExamples[] = {
 
 extern constexpr ToolSpec kSofaTool =
     formula_tool({233, L"SOFA 序贯器官衰竭评分", L"Sepsis-3 器官功能障碍评估（6个器官系统）",
-                  L"重症与评分", L"参考依据：Vincent 1996 SOFA评分；Sepsis-3（Singer 2016）",
+                  L"重症与评分", L"Vincent 1996 SOFA评分；Sepsis-3（Singer 2016）",
                   L"各项取24小时内最差值；升压药剂量按µg/"
                   L"(kg·min)、至少用药1小时计；是否为急性升高需与基线比较。",
                   L"sofa xgqgsjpf 序贯器官衰竭 器官功能障碍 脓毒症 sepsis3"},
@@ -367,7 +367,7 @@ extern constexpr ToolSpec kSofaTool =
 
 extern constexpr ToolSpec kApacheTool = formula_tool(
     {234, L"APACHE II 急性生理与慢性健康评分", L"ICU 病情严重程度评分（0–71分）", L"重症与评分",
-     L"参考依据：Knaus 1985 APACHE II；《重症医学专业医疗质量控制指标（2015年版）》",
+     L"Knaus 1985 APACHE II；《重症医学专业医疗质量控制指标（2015年版）》",
      L"取入ICU后24小时内最差值；FiO2≥50%时第6项填A-aDO2（可用240号工具计算），<50%"
      L"时填PaO2；体温为肛温；肌酐按国内µmol/L评分表（≥309、177–308、133–176、53–132、<53）。",
      L"apache apache2 apacheii jxslymxjkpf 危重评分 病情严重程度 icu"},
@@ -375,7 +375,7 @@ extern constexpr ToolSpec kApacheTool = formula_tool(
 
 extern constexpr ToolSpec kOxygenationIndexTool =
     formula_tool({235, L"氧合指数 PaO2/FiO2", L"PaO2/FiO2 与 ARDS 柏林分级", L"重症与评分",
-                  L"参考依据：ARDS柏林定义（ARDS Definition Task Force，JAMA 2012）",
+                  L"ARDS柏林定义（ARDS Definition Task Force，JAMA 2012）",
                   L"FiO2按百分数填写；分级另需PEEP/CPAP≥5 "
                   L"cmH2O及时间、影像、水肿来源标准；海拔>1000 m时填当地大气压。",
                   L"pf pao2/fio2 yhzs 氧合指数 ards 柏林定义 低氧"},
@@ -384,14 +384,14 @@ extern constexpr ToolSpec kOxygenationIndexTool =
 
 extern constexpr ToolSpec kShockIndexTool = formula_tool(
     {236, L"休克指数", L"心率/收缩压，判断休克有无及轻重", L"重症与评分",
-     L"参考依据：Allgöwer & Burri 1967 休克指数；《外科学》休克监测",
+     L"Allgöwer & Burri 1967 休克指数；《外科学》休克监测",
      L"休克指数=脉率/收缩压，用于快速判断休克有无及轻重，应结合血压、尿量、意识等动态评估。",
      L"si shock xkzs 休克指数 失血 休克"},
     kShockIndexInputs, kShockIndexOutputs, kShockIndexRules, kShockIndexExamples);
 
 extern constexpr ToolSpec kBurnFluidTool =
     formula_tool({237, L"Parkland 烧伤补液", L"烧伤后首24小时补液量（含国内公式）", L"重症与评分",
-                  L"参考依据：Parkland公式（Baxter 1968）；《外科学》烧伤补液公式",
+                  L"Parkland公式（Baxter 1968）；《外科学》烧伤补液公式",
                   L"面积只计II、III度，时间自受伤起算；国内公式另加水分2000 "
                   L"ml，胶体:电解质0.5:1（广泛深度烧伤0.75:0.75），限成人。",
                   L"parkland baxter ssby 烧伤补液 补液公式 液体复苏 烧伤"},
@@ -399,14 +399,14 @@ extern constexpr ToolSpec kBurnFluidTool =
 
 extern constexpr ToolSpec kSirsTool = formula_tool(
     {238, L"SIRS 全身炎症反应综合征", L"ACCP/SCCM 1992 四项标准", L"重症与评分",
-     L"参考依据：ACCP/SCCM共识会议（Bone 1992）SIRS标准",
+     L"ACCP/SCCM共识会议（Bone 1992）SIRS标准",
      L"四项中≥2项即符合；PaCO2 32 mmHg≈4.3 kPa；Sepsis-3（2016）已不以SIRS诊断脓毒症。",
      L"sirs qsyzfyzhz 全身炎症反应 炎症反应 脓毒症"},
     kSirsInputs, kSirsOutputs, kSirsRules, kSirsExamples);
 
 extern constexpr ToolSpec kRoxTool =
     formula_tool({239, L"ROX 指数", L"经鼻高流量氧疗成功/失败预测", L"重症与评分",
-                  L"参考依据：Roca 2016；Roca 2019（Am J Respir Crit Care Med）ROX指数",
+                  L"Roca 2016；Roca 2019（Am J Respir Crit Care Med）ROX指数",
                   L"验证人群为肺炎致急性低氧性呼吸衰竭接受HFNC者；失败界值随时点：2 h 2.85，6 h "
                   L"3.47，12 h 3.85。",
                   L"rox hfnc zs 高流量 经鼻高流量 插管 氧疗"},
@@ -414,7 +414,7 @@ extern constexpr ToolSpec kRoxTool =
 
 extern constexpr ToolSpec kAaGradientTool = formula_tool(
     {240, L"肺泡-动脉氧分压差 A-a梯度", L"肺泡气方程与年龄预期值", L"重症与评分",
-     L"参考依据：肺泡气方程（PH2O 47 mmHg，R 0.8）；年龄预期值=年龄/4+4",
+     L"肺泡气方程（PH2O 47 mmHg，R 0.8）；年龄预期值=年龄/4+4",
      L"年龄预期值仅适用于吸空气；高原地区填当地大气压；吸氧或机械通气时请结合FiO2解读。",
      L"aa a-a aado2 fpdmyfyc 肺泡动脉氧分压差 a-a梯度 肺泡气方程 换气"},
     kAaGradientInputs, kAaGradientOutputs, kAaGradientRules, kAaGradientExamples);

@@ -480,7 +480,7 @@ constexpr WorkedExample kBloodPressureGradeExamples[] = {
 
 extern constexpr ToolSpec kMeldNaTool =
     formula_tool({254, L"MELD-Na 评分", L"终末期肝病模型（含血钠，UNOS 2016规则）", L"消化与肝病",
-                  L"参考依据：OPTN/UNOS 2016年MELD-Na规则（Kim 2008）；病死率分层 Wiesner 2003",
+                  L"OPTN/UNOS 2016年MELD-Na规则（Kim 2008）；病死率分层 Wiesner 2003",
                   L"用于≥12岁慢性肝病患者的短期预后与肝移植排序；血钠按125–137计，透析者肌酐按4.0 "
                   L"mg/dL计。抗凝药致INR升高者不适用。",
                   L"meld meldna meld-na pf zmqgbmx gyz 终末期肝病 肝移植 肝硬化 血钠"},
@@ -488,77 +488,75 @@ extern constexpr ToolSpec kMeldNaTool =
 
 extern constexpr ToolSpec kAlbiTool =
     formula_tool({255, L"ALBI 分级", L"白蛋白-胆红素肝功能分级", L"消化与肝病",
-                  L"参考依据：Johnson 2015 ALBI分级（J Clin Oncol）",
+                  L"Johnson 2015 ALBI分级（J Clin Oncol）",
                   L"原为肝细胞癌患者肝功能评估而建立，仅用白蛋白和胆红素；胆红素单位为µmol/L。",
                   L"albi fj bdb dhs ggnfj 白蛋白 胆红素 肝功能 肝癌"},
                  kAlbiInputs, kAlbiOutputs, kAlbiRules, kAlbiExamples);
 
-extern constexpr ToolSpec kFib4Tool = formula_tool(
-    {256, L"FIB-4 指数", L"肝纤维化4因子指数", L"消化与肝病",
-     L"参考依据：Sterling 2006 FIB-4；界值见《慢性乙型肝炎防治指南（2019年版）》与 Shah 2009",
-     L"年龄<35或>65岁时准确性下降；病毒性肝炎与脂肪性肝病界值不同，请先选人群。",
-     L"fib4 fib-4 zs gxwh 肝纤维化 纤维化 乙肝 丙肝 脂肪肝"},
-    kFib4Inputs, kFib4Outputs, kFib4Rules, kFib4Examples);
+extern constexpr ToolSpec kFib4Tool =
+    formula_tool({256, L"FIB-4 指数", L"肝纤维化4因子指数", L"消化与肝病",
+                  L"Sterling 2006 FIB-4；界值见《慢性乙型肝炎防治指南（2019年版）》与 Shah 2009",
+                  L"年龄<35或>65岁时准确性下降；病毒性肝炎与脂肪性肝病界值不同，请先选人群。",
+                  L"fib4 fib-4 zs gxwh 肝纤维化 纤维化 乙肝 丙肝 脂肪肝"},
+                 kFib4Inputs, kFib4Outputs, kFib4Rules, kFib4Examples);
 
 extern constexpr ToolSpec kApriTool =
     formula_tool({257, L"APRI", L"AST/血小板比值指数", L"消化与肝病",
-                  L"参考依据：Wai 2003 APRI；《慢性乙型肝炎防治指南（2019年版）》",
+                  L"Wai 2003 APRI；《慢性乙型肝炎防治指南（2019年版）》",
                   L"AST上限按本院检验参考值填写；用于慢性乙/丙型肝炎，单独使用准确性有限。",
                   L"apri xxb gxwh gyh 血小板 肝纤维化 肝硬化 乙肝"},
                  kApriInputs, kApriOutputs, kApriRules, kApriExamples);
 
 extern constexpr ToolSpec kBlatchfordTool =
     formula_tool({258, L"Glasgow-Blatchford 评分", L"上消化道出血风险（内镜前）", L"消化与肝病",
-                  L"参考依据：Blatchford 2000（Lancet）；ESGE 2021 非静脉曲张性上消化道出血指南",
+                  L"Blatchford 2000（Lancet）；ESGE 2021 非静脉曲张性上消化道出血指南",
                   L"内镜前评估急性上消化道出血；肝病/心衰指已知病史或有临床、检查证据。",
                   L"gbs blatchford glasgow pf sxhdcx 上消化道出血 消化道出血 呕血 黑便"},
                  kBlatchfordInputs, kBlatchfordOutputs, kBlatchfordRules, kBlatchfordExamples);
 
-extern constexpr ToolSpec kBisapTool =
-    formula_tool({259, L"BISAP 评分", L"急性胰腺炎严重度床旁指数", L"消化与肝病",
-                  L"参考依据：Wu 2008 BISAP评分（Gut）",
-                  L"入院24小时内评估；尿素>8.925 mmol/L即BUN>25 mg/dL；SIRS需满足≥2项。",
-                  L"bisap pf jxyxy yxy 急性胰腺炎 胰腺炎 重症胰腺炎"},
-                 kBisapInputs, kBisapOutputs, kBisapRules, kBisapExamples);
+extern constexpr ToolSpec kBisapTool = formula_tool(
+    {259, L"BISAP 评分", L"急性胰腺炎严重度床旁指数", L"消化与肝病", L"Wu 2008 BISAP评分（Gut）",
+     L"入院24小时内评估；尿素>8.925 mmol/L即BUN>25 mg/dL；SIRS需满足≥2项。",
+     L"bisap pf jxyxy yxy 急性胰腺炎 胰腺炎 重症胰腺炎"},
+    kBisapInputs, kBisapOutputs, kBisapRules, kBisapExamples);
 
-extern constexpr ToolSpec kHasBledTool = formula_tool(
-    {260, L"HAS-BLED 评分", L"房颤抗凝出血风险", L"心血管",
-     L"参考依据：Pisters 2010 HAS-BLED（Chest）；《心房颤动诊断和治疗中国指南（2023）》",
-     L"用于房颤抗凝患者出血风险评估；高分不是抗凝禁忌，应纠正可改变的危险因素。",
-     L"hasbled has-bled pf fc kn cxfx 出血风险 房颤 抗凝"},
-    kHasBledInputs, kHasBledOutputs, kHasBledRules, kHasBledExamples);
+extern constexpr ToolSpec kHasBledTool =
+    formula_tool({260, L"HAS-BLED 评分", L"房颤抗凝出血风险", L"心血管",
+                  L"Pisters 2010 HAS-BLED（Chest）；《心房颤动诊断和治疗中国指南（2023）》",
+                  L"用于房颤抗凝患者出血风险评估；高分不是抗凝禁忌，应纠正可改变的危险因素。",
+                  L"hasbled has-bled pf fc kn cxfx 出血风险 房颤 抗凝"},
+                 kHasBledInputs, kHasBledOutputs, kHasBledRules, kHasBledExamples);
 
 extern constexpr ToolSpec kWellsDvtTool =
     formula_tool({261, L"Wells DVT 评分", L"下肢深静脉血栓临床可能性（改良）", L"心血管",
-                  L"参考依据：Wells 2003 改良DVT评分（N Engl J Med）",
+                  L"Wells 2003 改良DVT评分（N Engl J Med）",
                   L"用于疑似下肢DVT的门急诊患者；“不太可能”且D-二聚体阴性时可基本排除DVT。",
                   L"wells dvt pf sjmxs xzsjmxs 深静脉血栓 下肢静脉血栓 血栓 d二聚体"},
                  kWellsDvtInputs, kWellsDvtOutputs, kWellsDvtRules, kWellsDvtExamples);
 
-extern constexpr ToolSpec kWellsPeTool =
-    formula_tool({262, L"Wells PE 评分", L"肺栓塞临床可能性", L"心血管",
-                  L"参考依据：Wells 2000 PE评分（Thromb Haemost）",
-                  L"二分法：≤4分PE不太可能，可先查D-二聚体；>4分为PE可能，宜行CTPA。",
-                  L"wells pe pf fss fxsss 肺栓塞 肺血栓栓塞 血栓"},
-                 kWellsPeInputs, kWellsPeOutputs, kWellsPeRules, kWellsPeExamples);
+extern constexpr ToolSpec kWellsPeTool = formula_tool(
+    {262, L"Wells PE 评分", L"肺栓塞临床可能性", L"心血管", L"Wells 2000 PE评分（Thromb Haemost）",
+     L"二分法：≤4分PE不太可能，可先查D-二聚体；>4分为PE可能，宜行CTPA。",
+     L"wells pe pf fss fxsss 肺栓塞 肺血栓栓塞 血栓"},
+    kWellsPeInputs, kWellsPeOutputs, kWellsPeRules, kWellsPeExamples);
 
 extern constexpr ToolSpec kHeartTool = formula_tool(
     {263, L"HEART 评分", L"急诊胸痛主要不良心脏事件风险", L"心血管",
-     L"参考依据：Six 2008 HEART评分；Backus 2013 前瞻性验证（Int J Cardiol）",
+     L"Six 2008 HEART评分；Backus 2013 前瞻性验证（Int J Cardiol）",
      L"用于急诊未分化胸痛；危险因素：高血压、高胆固醇、糖尿病、吸烟、早发家族史、肥胖。",
      L"heart pf jzxt xt mace 胸痛 急性冠脉综合征 急诊胸痛"},
     kHeartInputs, kHeartOutputs, kHeartRules, kHeartExamples);
 
 extern constexpr ToolSpec kTimiTool = formula_tool(
     {264, L"TIMI 评分", L"不稳定型心绞痛/NSTEMI危险分层", L"心血管",
-     L"参考依据：Antman 2000 TIMI UA/NSTEMI危险评分（JAMA）",
+     L"Antman 2000 TIMI UA/NSTEMI危险评分（JAMA）",
      L"用于不稳定型心绞痛/NSTEMI；事件指14天内全因死亡、新发或再发心梗、需紧急血运重建的缺血。",
      L"timi pf ua nstemi bwdxxjt 不稳定型心绞痛 非ST段抬高心肌梗死 急性冠脉综合征"},
     kTimiInputs, kTimiOutputs, kTimiRules, kTimiExamples);
 
 extern constexpr ToolSpec kLdlTool = formula_tool(
     {265, L"LDL-C 计算", L"Friedewald/Sampson公式与降脂目标", L"心血管",
-     L"参考依据：Friedewald 1972；Sampson 2020（NIH方程）；《中国血脂管理指南（2023年）》",
+     L"Friedewald 1972；Sampson 2020（NIH方程）；《中国血脂管理指南（2023年）》",
      L"宜空腹采血；极高危/超高危者还要求LDL-C较基线降幅>50%（本工具不判断降幅）。",
      L"ldl ldlc ldl-c friedewald sampson js dmdzdbdgc xz 低密度脂蛋白胆固醇 血脂 非高密度脂蛋白 "
      L"降脂目标"},
@@ -566,14 +564,14 @@ extern constexpr ToolSpec kLdlTool = formula_tool(
 
 extern constexpr ToolSpec kChadsVaTool =
     formula_tool({266, L"CHA₂DS₂-VA 评分", L"房颤卒中风险（ESC 2024，不计性别）", L"心血管",
-                  L"参考依据：2024 ESC 房颤管理指南 CHA₂DS₂-VA 评分",
+                  L"2024 ESC 房颤管理指南 CHA₂DS₂-VA 评分",
                   L"用于非瓣膜性房颤（除外机械瓣和中重度二尖瓣狭窄）；不计性别；年龄自动计分。",
                   L"cha2ds2va cha2ds2-va chadsva chads pf fc czfx 房颤 卒中 抗凝 心房颤动"},
                  kChadsVaInputs, kChadsVaOutputs, kChadsVaRules, kChadsVaExamples);
 
 extern constexpr ToolSpec kBloodPressureGradeTool =
     formula_tool({267, L"血压分级", L"血压水平分类（中国高血压指南2018）", L"心血管",
-                  L"参考依据：《中国高血压防治指南（2018年修订版）》",
+                  L"《中国高血压防治指南（2018年修订版）》",
                   L"诊室血压，未用降压药时非同日3次测量均达标方可诊断高血压；收缩压与舒张压分属不同"
                   L"级别时取较高级别。",
                   L"xyfj xy gxy bp 血压 高血压 血压分级 单纯收缩期高血压"},

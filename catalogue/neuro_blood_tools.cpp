@@ -584,36 +584,35 @@ constexpr WorkedExample kTemperaturePressureExamples[] = {
 
 extern constexpr ToolSpec kNihssTool = formula_tool(
     {289, L"NIHSS 美国国立卫生研究院卒中量表", L"卒中神经功能缺损严重程度", L"神经",
-     L"参考依据：Brott 1989 NIH卒中量表（NINDS现行版）；严重度为通用分组",
+     L"Brott 1989 NIH卒中量表（NINDS现行版）；严重度为通用分组",
      L"按条目顺序检查并记录首次反应；截肢/关节融合或插管等无法检查(UN)的项目计0分并在病历注明。",
      L"nihss mgglwsyjyzzlb zzlb 卒中量表 神经功能缺损 脑梗死"},
     kNihssInputs, kNihssOutputs, kNihssRules, kNihssExamples);
 
 extern constexpr ToolSpec kRankinTool =
     formula_tool({290, L"改良 Rankin 量表 mRS", L"卒中后功能残障分级", L"神经",
-                  L"参考依据：van Swieten 1988 改良Rankin量表（Rankin 1957 改良）",
+                  L"van Swieten 1988 改良Rankin量表（Rankin 1957 改良）",
                   L"只评价本次卒中后出现的功能变化；两级难以区分时取较重一级。",
                   L"mrs rankin gllb 改良rankin 残障 预后 功能结局"},
                  kRankinInputs, kRankinOutputs, kRankinRules, kRankinExamples);
 
 extern constexpr ToolSpec kAbcd2Tool = formula_tool(
-    {291, L"ABCD2 评分", L"TIA后早期卒中风险", L"神经", L"参考依据：Johnston 2007 Lancet ABCD2评分",
+    {291, L"ABCD2 评分", L"TIA后早期卒中风险", L"神经", L"Johnston 2007 Lancet ABCD2评分",
      L"用于已诊断TIA的患者；血压取TIA后首次测量值；评分低不能排除需紧急处理的病因（如房颤、颈动脉狭"
      L"窄）。",
      L"abcd2 pf tia 短暂性脑缺血发作 卒中风险"},
     kAbcd2Inputs, kAbcd2Outputs, kAbcd2Rules, kAbcd2Examples);
 
-extern constexpr ToolSpec kIchScoreTool =
-    formula_tool({292, L"脑出血 ICH 评分", L"自发性脑出血30天病死率", L"神经",
-                  L"参考依据：Hemphill 2001 Stroke ICH评分",
-                  L"用于自发性脑出血；GCS取就诊时(或复苏后)值，血肿体积按首次CT以ABC/"
-                  L"2估算；评分不宜单独作为限制治疗的依据。",
-                  L"ich ncxpf 脑出血评分 hemphill 血肿 病死率"},
-                 kIchScoreInputs, kIchScoreOutputs, kIchScoreRules, kIchScoreExamples);
+extern constexpr ToolSpec kIchScoreTool = formula_tool(
+    {292, L"脑出血 ICH 评分", L"自发性脑出血30天病死率", L"神经", L"Hemphill 2001 Stroke ICH评分",
+     L"用于自发性脑出血；GCS取就诊时(或复苏后)值，血肿体积按首次CT以ABC/"
+     L"2估算；评分不宜单独作为限制治疗的依据。",
+     L"ich ncxpf 脑出血评分 hemphill 血肿 病死率"},
+    kIchScoreInputs, kIchScoreOutputs, kIchScoreRules, kIchScoreExamples);
 
 extern constexpr ToolSpec kPhq9Tool =
     formula_tool({293, L"PHQ-9 抑郁筛查", L"患者健康问卷抑郁量表", L"精神与老年",
-                  L"参考依据：Kroenke 2001 J Gen Intern Med PHQ-9",
+                  L"Kroenke 2001 J Gen Intern Med PHQ-9",
                   L"按过去2周的情况自评；为筛查与严重度评估工具，不能替代诊断；第9题任何非0回答均需"
                   L"当面评估自杀风险。",
                   L"phq9 phq-9 yysc 抑郁 患者健康问卷 自杀"},
@@ -621,14 +620,14 @@ extern constexpr ToolSpec kPhq9Tool =
 
 extern constexpr ToolSpec kGad7Tool =
     formula_tool({294, L"GAD-7 焦虑筛查", L"广泛性焦虑量表", L"精神与老年",
-                  L"参考依据：Spitzer 2006 Arch Intern Med GAD-7",
+                  L"Spitzer 2006 Arch Intern Med GAD-7",
                   L"按过去2周的情况自评；≥10分为筛查广泛性焦虑障碍的推荐切点，阳性需临床访谈确认。",
                   L"gad7 gad-7 jlsc 焦虑 广泛性焦虑"},
                  kGad7Inputs, kGad7Outputs, kGad7Rules, kGad7Examples);
 
 extern constexpr ToolSpec kFrailTool =
     formula_tool({295, L"FRAIL 衰弱量表", L"老年人衰弱快速筛查", L"精神与老年",
-                  L"参考依据：Morley 2012 FRAIL量表；老年患者衰弱评估与干预中国专家共识2017",
+                  L"Morley 2012 FRAIL量表；老年患者衰弱评估与干预中国专家共识2017",
                   L"用于老年人衰弱快速筛查；共病指高血压、糖尿病、癌症(除轻微皮肤癌)"
                   L"、慢性肺病、心肌梗死、心衰、心绞痛、哮喘、关节炎、卒中、肾病。",
                   L"frail srlb 衰弱 衰弱前期 老年"},
@@ -636,30 +635,30 @@ extern constexpr ToolSpec kFrailTool =
 
 extern constexpr ToolSpec kEpdsTool = formula_tool(
     {296, L"爱丁堡产后抑郁量表 EPDS", L"围产期抑郁筛查", L"精神与老年",
-     L"参考依据：Cox 1987 Br J Psychiatry EPDS；孕产妇心理健康管理专家共识2019",
+     L"Cox 1987 Br J Psychiatry EPDS；孕产妇心理健康管理专家共识2019",
      L"孕产妇按过去7天感受自评；部分条目反向计分，选项已标明分值；为筛查工具，阳性需专业评估。",
      L"epds adbchyylb 产后抑郁 围产期抑郁 孕产妇"},
     kEpdsInputs, kEpdsOutputs, kEpdsRules, kEpdsExamples);
 
 extern constexpr ToolSpec kAncTool =
     formula_tool({297, L"中性粒细胞绝对计数 ANC", L"中性粒细胞减少分级（CTCAE v5.0）", L"血液",
-                  L"参考依据：ANC=WBC×(中性%+杆状核%)/100；NCI CTCAE v5.0 分级",
+                  L"ANC=WBC×(中性%+杆状核%)/100；NCI CTCAE v5.0 分级",
                   L"血常规已直接报告中性粒细胞绝对值(NEUT#)"
                   L"时可直接参照；杆状核比例仅在人工分类时填写，仪器分类填0。",
                   L"anc zxlxbjdjs 粒细胞缺乏 中性粒细胞减少 ctcae 白细胞"},
                  kAncInputs, kAncOutputs, kAncRules, kAncExamples);
 
-extern constexpr ToolSpec kFourTTool = formula_tool(
-    {298, L"4T 评分 HIT", L"肝素诱导的血小板减少症验前概率", L"血液",
-     L"参考依据：Lo 2006 J Thromb Haemost 4Ts评分；肝素诱导的血小板减少症中国专家共识2017",
-     L"血小板单位×10⁹/"
-     L"L；以首次使用肝素日为第0天；低度可能者HIT可能性小，中高度可能需结合抗体检测。",
-     L"4t 4ts hit pf 肝素诱导的血小板减少症 血小板减少 肝素"},
-    kFourTInputs, kFourTOutputs, kFourTRules, kFourTExamples);
+extern constexpr ToolSpec kFourTTool =
+    formula_tool({298, L"4T 评分 HIT", L"肝素诱导的血小板减少症验前概率", L"血液",
+                  L"Lo 2006 J Thromb Haemost 4Ts评分；肝素诱导的血小板减少症中国专家共识2017",
+                  L"血小板单位×10⁹/"
+                  L"L；以首次使用肝素日为第0天；低度可能者HIT可能性小，中高度可能需结合抗体检测。",
+                  L"4t 4ts hit pf 肝素诱导的血小板减少症 血小板减少 肝素"},
+                 kFourTInputs, kFourTOutputs, kFourTRules, kFourTExamples);
 
 extern constexpr ToolSpec kDicTool =
     formula_tool({299, L"ISTH 显性 DIC 评分", L"弥散性血管内凝血诊断积分", L"血液",
-                  L"参考依据：Taylor 2001 Thromb Haemost ISTH显性DIC评分",
+                  L"Taylor 2001 Thromb Haemost ISTH显性DIC评分",
                   L"仅用于存在可致DIC基础疾病的患者；D-二聚体中度/"
                   L"显著升高的界值依本实验室而定；国内另有《弥散性血管内凝血诊断中国专家共识("
                   L"2017年版)》CDSS积分。",
@@ -668,21 +667,21 @@ extern constexpr ToolSpec kDicTool =
 
 extern constexpr ToolSpec kKhoranaTool = formula_tool(
     {300, L"Khorana 评分", L"化疗相关静脉血栓栓塞风险", L"血液",
-     L"参考依据：Khorana 2008 Blood 化疗相关VTE预测模型",
+     L"Khorana 2008 Blood 化疗相关VTE预测模型",
      L"用于开始化疗的门诊实体瘤/淋巴瘤患者，化验取化疗前值；风险为中位2.5个月内症状性VTE发生率。",
      L"khorana pf 肿瘤 静脉血栓 vte 化疗 血栓预防"},
     kKhoranaInputs, kKhoranaOutputs, kKhoranaRules, kKhoranaExamples);
 
 extern constexpr ToolSpec kLabUnitsTool = formula_tool(
     {301, L"常用检验单位换算", L"SI单位与常用单位互换", L"检验换算",
-     L"参考依据：IUPAC标准原子量计算摩尔质量；JAMA SI换算系数核对",
+     L"IUPAC标准原子量计算摩尔质量；JAMA SI换算系数核对",
      L"结果单位见所选项目：SI→常用得右侧单位，常用→SI得左侧单位；尿素与尿素氮(BUN)不同，注意区分。",
      L"cyjydwhs 单位换算 si mg/dl mmol/l 尿素 尿酸 胆红素 胆固醇 甘油三酯 钙 磷 镁 铁"},
     kLabUnitsInputs, kLabUnitsOutputs, kLabUnitsRules, kLabUnitsExamples);
 
 extern constexpr ToolSpec kTemperaturePressureTool = formula_tool(
     {302, L"温度与压力换算", L"°C/°F、mmHg/kPa/cmH2O互换", L"检验换算",
-     L"参考依据：1 mmHg=133.322387415 Pa，1 cmH2O(常规)=98.0665 Pa",
+     L"1 mmHg=133.322387415 Pa，1 cmH2O(常规)=98.0665 Pa",
      L"血压、血气分压多用mmHg/kPa，中心静脉压、气道压多用cmH2O；换算不改变所测是表压还是绝对压。",
      L"wdyylhs 温度 压力 mmhg kpa cmh2o 华氏度 摄氏度 换算"},
     kTemperaturePressureInputs, kTemperaturePressureOutputs, kTemperaturePressureRules,

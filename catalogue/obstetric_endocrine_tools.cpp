@@ -325,7 +325,7 @@ constexpr WorkedExample kWeightLossExamples[] = {
 
 extern constexpr ToolSpec kDueDateTool = formula_tool(
     {279, L"预产期", L"Naegele 法则：末次月经 + 280 天", L"妇产与儿科",
-     L"参考依据：Naegele 法则（末次月经+280天）；ACOG 第700号委员会意见（2017）；《妇产科学》第9版",
+     L"Naegele 法则（末次月经+280天）；ACOG 第700号委员会意见（2017）；《妇产科学》第9版",
      L"仅适用于月经规律（约28天周期）且末次月经可靠者；孕早期超声（头臀长）推算孕周更准确，两者相差"
      L"较大时以超声为准。",
      L"ycq edd naegele 预产期 内格勒 末次月经 孕周 lmp"},
@@ -333,7 +333,7 @@ extern constexpr ToolSpec kDueDateTool = formula_tool(
 
 extern constexpr ToolSpec kGestationalAgeTool = formula_tool(
     {280, L"孕周计算", L"按末次月经计算指定日期的孕周与孕期", L"妇产与儿科",
-     L"参考依据：《妇产科学》第9版妊娠分期；《早产临床诊断与治疗指南（2014）》；ACOG "
+     L"《妇产科学》第9版妊娠分期；《早产临床诊断与治疗指南（2014）》；ACOG "
      L"第579号委员会意见（2013）",
      L"孕周按末次月经首日计算，月经不规律者以孕早期超声核对；我国早产下限为满28周（或出生体重≥1000 "
      L"g），国外多用20或24周。",
@@ -342,7 +342,7 @@ extern constexpr ToolSpec kGestationalAgeTool = formula_tool(
 
 extern constexpr ToolSpec kApgarTool = formula_tool(
     {281, L"Apgar 评分", L"新生儿出生后1、5分钟状况评估", L"妇产与儿科",
-     L"参考依据：Apgar 1953；《儿科学》（人民卫生出版社）Apgar "
+     L"Apgar 1953；《儿科学》（人民卫生出版社）Apgar "
      L"分级；《新生儿窒息诊断的专家共识》（2016）",
      L"生后1、5分钟各评1次，5分钟<"
      L"7分者每5分钟复评至20分钟；低Apgar评分不等于窒息，应结合脐动脉血气，复苏不应等待评分。",
@@ -351,7 +351,7 @@ extern constexpr ToolSpec kApgarTool = formula_tool(
 
 extern constexpr ToolSpec kBishopTool =
     formula_tool({282, L"Bishop 宫颈评分", L"引产前宫颈成熟度评估", L"妇产与儿科",
-                  L"参考依据：Bishop 1964 宫颈评分；《妊娠晚期促子宫颈成熟与引产指南（2014）》",
+                  L"Bishop 1964 宫颈评分；《妊娠晚期促子宫颈成熟与引产指南（2014）》",
                   L"用于足月引产前评估宫颈成熟度；阴道检查时评估，先露位置以坐骨棘平面为0，宫颈管未"
                   L"消退时长约2~3 cm。",
                   L"bishop gjpf 宫颈评分 宫颈成熟度 引产 促宫颈成熟"},
@@ -359,14 +359,14 @@ extern constexpr ToolSpec kBishopTool =
 
 extern constexpr ToolSpec kChildWeightTool = formula_tool(
     {283, L"儿童体重估算", L"按年龄估算体重（无法称重时）", L"妇产与儿科",
-     L"参考依据：《儿科学》（人民卫生出版社）小儿体重估算公式",
+     L"《儿科学》（人民卫生出版社）小儿体重估算公式",
      L"仅用于无法称重时粗估；个体差异大，药物剂量与补液应以实测体重为准；出生体重只用于6个月以内。",
      L"ettzgs 儿童体重 小儿体重 体重估算 标准体重 婴儿体重"},
     kChildWeightInputs, kChildWeightOutputs, kChildWeightRules, kChildWeightExamples);
 
 extern constexpr ToolSpec kChildBsaTool =
     formula_tool({284, L"儿童体表面积", L"体重分段法与 Mosteller 法", L"妇产与儿科",
-                  L"参考依据：《儿科学》（人民卫生出版社）小儿体表面积公式；Mosteller 1987",
+                  L"《儿科学》（人民卫生出版社）小儿体表面积公式；Mosteller 1987",
                   L"用于按体表面积计算儿童药量；体重法仅需体重，Mosteller "
                   L"法需实测身高，两者差异明显时以实测身高体重法为准。",
                   L"ettbmj bsa 体表面积 儿童体表面积 mosteller 药物剂量"},
@@ -374,7 +374,7 @@ extern constexpr ToolSpec kChildBsaTool =
 
 extern constexpr ToolSpec kHomaIrTool =
     formula_tool({285, L"HOMA-IR", L"稳态模型胰岛素抵抗与β细胞功能指数", L"内分泌与代谢",
-                  L"参考依据：Matthews 1985 稳态模型（HOMA1）",
+                  L"Matthews 1985 稳态模型（HOMA1）",
                   L"需空腹8小时以上同时采血；胰岛素单位为µU/mL（pmol/"
                   L"L需先换算）；外源性胰岛素治疗者不适用，结果宜用于研究和动态比较。",
                   L"homa ir homa-ir homa-beta ydsdkzs 胰岛素抵抗指数 胰岛素抵抗 β细胞功能"},
@@ -382,7 +382,7 @@ extern constexpr ToolSpec kHomaIrTool =
 
 extern constexpr ToolSpec kHba1cTool = formula_tool(
     {286, L"糖化血红蛋白换算", L"NGSP % 与 IFCC mmol/mol 互换及估算平均血糖", L"内分泌与代谢",
-     L"参考依据：IFCC–NGSP 主方程（IFCC=(NGSP−2.15)×10.929）；ADAG 研究（Nathan "
+     L"IFCC–NGSP 主方程（IFCC=(NGSP−2.15)×10.929）；ADAG 研究（Nathan "
      L"2008）；《中国2型糖尿病防治指南（2020年版）》",
      L"HbA1c诊断需在严格质控实验室用标准化方法检测；贫血、血红蛋白病、妊娠等影响红细胞寿命时结果不"
      L"可靠；估算平均血糖为群体回归值。",
@@ -391,7 +391,7 @@ extern constexpr ToolSpec kHba1cTool = formula_tool(
 
 extern constexpr ToolSpec kEnergyNeedTool =
     formula_tool({287, L"能量需要", L"静息能量消耗与 25–30 kcal/kg/d 目标", L"内分泌与代谢",
-                  L"参考依据：Mifflin-St Jeor 方程（1990）；Harris-Benedict "
+                  L"Mifflin-St Jeor 方程（1990）；Harris-Benedict "
                   L"方程（1919）；《成人围手术期营养支持指南》（2016）25–30 kcal/(kg·d)",
                   L"适用于成人；有条件时以间接测热法为准；肥胖、水肿或危重患者按实际体重估算误差大"
                   L"，应结合临床调整。",
@@ -400,7 +400,7 @@ extern constexpr ToolSpec kEnergyNeedTool =
 
 extern constexpr ToolSpec kWeightLossTool =
     formula_tool({288, L"体重下降百分比", L"GLIM 营养不良表型标准：非自主体重下降", L"内分泌与代谢",
-                  L"参考依据：GLIM 营养不良诊断标准（Cederholm 2019）表型标准—非自主体重下降",
+                  L"GLIM 营养不良诊断标准（Cederholm 2019）表型标准—非自主体重下降",
                   L"用于成人非自主体重下降；达表型标准后还需至少1项病因标准（摄入减少/"
                   L"吸收障碍或炎症/疾病负担）才能诊断营养不良。",
                   L"tzxjbfb glim 体重下降 体重减轻 营养不良 消瘦 weight loss"},

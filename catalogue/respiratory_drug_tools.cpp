@@ -399,7 +399,7 @@ constexpr WorkedExample kGanzoniExamples[] = {
 
 extern constexpr ToolSpec kCurb65Tool =
     formula_tool({268, L"CURB-65 评分", L"社区获得性肺炎严重程度评分", L"呼吸",
-                  L"参考依据：Lim WS等 Thorax 2003 "
+                  L"Lim WS等 Thorax 2003 "
                   L"CURB-65评分；《中国成人社区获得性肺炎诊断和治疗指南（2016年版）》",
                   L"适用于18岁及以上社区获得性肺炎患者；意识障碍指新发定向障碍（AMT≤8分），评分为风"
                   L"险分层，不替代临床判断。",
@@ -408,7 +408,7 @@ extern constexpr ToolSpec kCurb65Tool =
 
 extern constexpr ToolSpec kPredictedWeightTool = formula_tool(
     {269, L"预计体重与潮气量", L"ARDSnet预计体重与6–8 ml/kg潮气量", L"呼吸",
-     L"参考依据：ARDS Network NEJM 2000 预计体重公式与小潮气量通气方案",
+     L"ARDS Network NEJM 2000 预计体重公式与小潮气量通气方案",
      L"按身高和性别计算，不用实际体重；ARDS起始8 ml/kg，逐步降至6 ml/kg，平台压≤30 cmH2O。",
      L"pbw ibw ards vt yjtzycql yjtz cql 预计体重 理想体重 潮气量 小潮气量 肺保护通气"},
     kPredictedWeightInputs, kPredictedWeightOutputs, kPredictedWeightRules,
@@ -416,56 +416,56 @@ extern constexpr ToolSpec kPredictedWeightTool = formula_tool(
 
 extern constexpr ToolSpec kOxygenCylinderTool = formula_tool(
     {270, L"氧气瓶可用时间", L"按压力表读数估算氧气筒供氧时间", L"呼吸",
-     L"参考依据：《基础护理学》氧气筒内氧气可供应时间计算公式",
+     L"《基础护理学》氧气筒内氧气可供应时间计算公式",
      L"压力按MPa填写（1 MPa≈10 kg/cm²），应保留压力一般0.5 MPa；结果为理论估算，转运时应留有余量。",
      L"o2 yqpkysj yqp 氧气瓶 氧气筒 氧气钢瓶 供氧时间 吸氧"},
     kOxygenCylinderInputs, kOxygenCylinderOutputs, kOxygenCylinderRules, kOxygenCylinderExamples);
 
 extern constexpr ToolSpec kDripRateTool =
     formula_tool({271, L"输液滴速", L"按输液量、点滴系数和时间计算滴速", L"用药",
-                  L"参考依据：《基础护理学》静脉输液滴速计算公式",
+                  L"《基础护理学》静脉输液滴速计算公式",
                   L"点滴系数以输液器包装标示为准；滴速取整便于计数，特殊药物按说明书控制速度。",
                   L"gtt drip syds 输液滴速 滴数 点滴系数 输液速度 静脉输液"},
                  kDripRateInputs, kDripRateOutputs, kDripRateRules, kDripRateExamples);
 
 extern constexpr ToolSpec kSyringePumpTool = formula_tool(
     {272, L"微量泵速度", L"μg/kg/min与ml/h换算", L"用药",
-     L"参考依据：微量泵用药剂量换算公式（μg/kg/min ↔ ml/h）",
+     L"微量泵用药剂量换算公式（μg/kg/min ↔ ml/h）",
      L"“体重(kg)×3 mg配至50 ml，1 ml/h=1 μg/kg/min”可作核对；剂量范围以药品说明书为准。",
      L"pump wlbsd wlb 微量泵 注射泵 泵速 血管活性药 多巴胺"},
     kSyringePumpInputs, kSyringePumpOutputs, kSyringePumpRules, kSyringePumpExamples);
 
 extern constexpr ToolSpec kDilutionTool =
     formula_tool({273, L"溶液稀释", L"C1×V1=C2×V2 计算原液与稀释液用量", L"用药",
-                  L"参考依据：稀释前后溶质的量不变（C1×V1=C2×V2）",
+                  L"稀释前后溶质的量不变（C1×V1=C2×V2）",
                   L"原液与目标浓度须用同一单位（%、mg/ml等）；稀释液量=目标总体积−原液体积。",
                   L"c1v1 dilution ryxs 溶液稀释 稀释 配制 浓度换算 酒精配制"},
                  kDilutionInputs, kDilutionOutputs, kDilutionRules, kDilutionExamples);
 
 extern constexpr ToolSpec kBsaDoseTool =
     formula_tool({274, L"按体表面积给药", L"Mosteller体表面积与剂量", L"用药",
-                  L"参考依据：Mosteller 1987 体表面积公式（NEJM）",
+                  L"Mosteller 1987 体表面积公式（NEJM）",
                   L"化疗药以方案和说明书剂量为准；按成人剂量折算仅用于缺少儿童剂量资料的药物。",
                   L"bsa mosteller abbmjgy tbmj 体表面积 按体表面积给药 化疗剂量 儿童剂量"},
                  kBsaDoseInputs, kBsaDoseOutputs, kBsaDoseRules, kBsaDoseExamples);
 
 extern constexpr ToolSpec kCarboplatinTool = formula_tool(
     {275, L"卡铂 Calvert 公式", L"按目标AUC和GFR计算卡铂剂量", L"用药",
-     L"参考依据：Calvert 1989 卡铂剂量公式；Cockcroft-Gault 1976；FDA 2010 估算GFR封顶125 ml/min",
+     L"Calvert 1989 卡铂剂量公式；Cockcroft-Gault 1976；FDA 2010 估算GFR封顶125 ml/min",
      L"肌酐以μmol/L填写（÷88.4换算为mg/dL）；有实测GFR时填入实测值，估算值封顶125 ml/min。",
      L"carboplatin calvert auc crcl cg kbgs kb 卡铂 化疗 肌酐清除率"},
     kCarboplatinInputs, kCarboplatinOutputs, kCarboplatinRules, kCarboplatinExamples);
 
 extern constexpr ToolSpec kSteroidTool =
     formula_tool({276, L"糖皮质激素等效换算", L"全身用糖皮质激素等效剂量换算", L"用药",
-                  L"参考依据：《糖皮质激素类药物临床应用指导原则》（2011）常用糖皮质激素等效剂量表",
+                  L"《糖皮质激素类药物临床应用指导原则》（2011）常用糖皮质激素等效剂量表",
                   L"用于全身给药（口服/静脉）的抗炎等效换算，不适用于吸入、外用及关节腔注射制剂。",
                   L"steroid tpzjsdxhs jshs 激素换算 泼尼松 甲泼尼龙 地塞米松 氢化可的松 等效剂量"},
                  kSteroidInputs, kSteroidOutputs, kSteroidRules, kSteroidExamples);
 
 extern constexpr ToolSpec kHeparinTool =
     formula_tool({277, L"肝素体重剂量", L"Raschke 80 U/kg+18 U/kg/h及aPTT调整", L"用药",
-                  L"参考依据：Raschke RA等 Ann Intern Med 1993 体重校正肝素剂量表",
+                  L"Raschke RA等 Ann Intern Med 1993 体重校正肝素剂量表",
                   L"用于静脉血栓栓塞的普通肝素治疗；aPTT秒数区间取自原研究（约1.2/1.5/2.3/"
                   L"3.0倍对照），本院试剂不同需换算。",
                   L"heparin ufh aptt raschke gstzjl gs 肝素 普通肝素 抗凝 肝素泵"},
@@ -473,7 +473,7 @@ extern constexpr ToolSpec kHeparinTool =
 
 extern constexpr ToolSpec kGanzoniTool = formula_tool(
     {278, L"Ganzoni 补铁量", L"静脉补铁总缺铁量估算", L"用药",
-     L"参考依据：Ganzoni 1970 总缺铁量公式；蔗糖铁注射液说明书",
+     L"Ganzoni 1970 总缺铁量公式；蔗糖铁注射液说明书",
      L"Hb以g/L填写；目标填0时按说明书（≥35 kg为150 g/L，<35 kg为130 g/L），肥胖者宜用理想体重。",
      L"ganzoni iron btl qtl 补铁 缺铁量 铁缺乏 缺铁性贫血 蔗糖铁"},
     kGanzoniInputs, kGanzoniOutputs, kGanzoniRules, kGanzoniExamples);

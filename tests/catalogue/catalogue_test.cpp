@@ -2,6 +2,7 @@
 // sit on both sides of each threshold, so they are the threshold tests too).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <cwchar>
 #include <set>
 #include <string>
@@ -89,6 +90,8 @@ TEST(Catalogue, DescriptorShape) {
         const ToolSpec& tool = *list.tools[t];
         EXPECT_TRUE(tool.keywords != nullptr && tool.keywords[0] != L'\0') << tool.id;
         EXPECT_LE(tool.input_count, kMaxFormRows) << tool.id;
+        // The window, the About box and the sheet put the label before the basis themselves.
+        EXPECT_NE(std::wstring(tool.basis).rfind(L"参考依据", 0), 0u) << tool.id;
         std::set<std::string> names;
         for (std::int32_t i = 0; i < tool.input_count; ++i) {
             const InputSpec& input = tool.inputs[i];
@@ -97,6 +100,20 @@ TEST(Catalogue, DescriptorShape) {
             EXPECT_EQ(i, tool.input_count - 1) << tool.id << " " << input.name;
             EXPECT_GE(input.item_count, 1) << tool.id;
             EXPECT_LE(input.item_count, kMaxChecklistItems) << tool.id;
+        }
+        // An example that left a date at today would hold on some days only.
+        for (std::int32_t i = 0; i < tool.input_count; ++i) {
+            if (input_kind(tool.inputs[i]) != InputKind::Date) continue;
+            std::wstring named =
+                L" " +
+                std::wstring(tool.inputs[i].name,
+                             tool.inputs[i].name + std::strlen(tool.inputs[i].name)) +
+                L"=";
+            for (std::int32_t n = 0; n < tool.example_count; ++n) {
+                EXPECT_NE((L" " + std::wstring(tool.examples[n].inputs)).find(named),
+                          std::wstring::npos)
+                    << tool.id << " example " << n + 1;
+            }
         }
         for (std::int32_t o = 0; o < tool.output_count; ++o)
             EXPECT_TRUE(names.insert(tool.outputs[o].name).second)
