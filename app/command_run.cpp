@@ -16,18 +16,15 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
     if (reason[0] == L'\0' && tool == nullptr) {
         text_format(reason, kUsageCapacity, L"未知工具编号：%d", command.tool_id);
     }
-    double values[kMaxValues] = {};
-    if (tool != nullptr) default_input_values(*tool, values);
+    InputState state = {};
+    if (tool != nullptr) default_input_state(*tool, state);
     if (reason[0] == L'\0') {
-        assign_inputs(*tool, command.assignments, values, reason, kUsageCapacity);
+        assign_inputs(*tool, command.assignments, state, reason, kUsageCapacity);
     }
     if (reason[0] != L'\0') return selftest_write_usage(command.path, reason);
-    int exit_code = selftest_run_values(*tool, values, command.path);
+    int exit_code = selftest_run_values(*tool, state.values, command.path);
     if (!command.print) return exit_code;
-    InputState inputs = {};
-    for (std::int32_t i = 0; i < kMaxValues; ++i)
-        inputs.values[i] = values[i];
-    return selftest_print(*tool, inputs, command.printer, print, command.path, exit_code);
+    return selftest_print(*tool, state, command.printer, print, command.path, exit_code);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "app/form_values.h"
 #include "engine/wide_text.h"
-#include "formula/formula.h"
 
 namespace {
 
@@ -133,20 +132,6 @@ void add_foot(Sheet& sheet, const ToolSpec& tool) {
               kSectionSpace);
 }
 
-// The rule that gives the verdict, found as the calculation finds it: the first that holds.
-bool verdict_implausible(const ToolSpec& tool, const double* input_values,
-                         const double* output_values) {
-    for (std::int32_t k = 0; k < tool.rule_count; ++k) {
-        const VerdictRule& rule = tool.rules[k];
-        int error = 0;
-        bool holds = rule.condition[0] == '\0' || (formula_eval(tool, rule.condition, input_values,
-                                                                output_values, &error) != 0.0 &&
-                                                   error == 0);
-        if (holds) return rule.implausible;
-    }
-    return false;
-}
-
 void append_points(const ChecklistItem& item, wchar_t* out, std::int32_t capacity) {
     wchar_t text[kItemText];
     text_format(text, kItemText, L"%ls（%g 分）", or_empty(item.text), item.points);
@@ -212,7 +197,7 @@ bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTi
     text_copy(reason, capacity, L"");
     double output_values[kMaxValues] = {};
     if (tool.report_kind == 0) tool_evaluate_outputs(tool, inputs.values, output_values);
-    if (tool.report_kind == 0 && verdict_implausible(tool, inputs.values, output_values)) {
+    if (tool_inputs_implausible(tool, inputs.values)) {
         text_copy(reason, capacity, kSheetImplausible);
         return false;
     }

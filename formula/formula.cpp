@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 
 #include "engine/number_scan.h"
+#include "engine/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,6 +16,9 @@ namespace {
 constexpr int kNameBuffer = 64;
 // pow(x, t) with t the double nearest to 1/3: a deliberate approximation of the cube root.
 constexpr double kCubeRootExponent = 0.3333333333333333;
+// fixed(x, n) rounds to at most six decimals; the largest double prints 309 digits before them.
+constexpr double kFixedMaxDecimals = 6.0;
+constexpr std::int32_t kFixedText = 330;
 
 struct FormulaState {
     const ToolSpec& tool;
@@ -27,8 +31,10 @@ struct FormulaState {
 
 double eval_expression(FormulaState& s);
 
+// Most characters are above the space: one comparison turns them away.
 bool is_space(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return static_cast<unsigned char>(c) <= ' ' &&
+           (c == ' ' || c == '\t' || c == '\n' || c == '\r');
 }
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -128,12 +134,24 @@ double read_number(FormulaState& s) {
     return value;
 }
 
-double read_variable(FormulaState& s, const char* name) {
-    for (std::int32_t i = 0; i < input_count(s.tool); ++i) {
-        if (std::strcmp(s.tool.inputs[i].name, name) == 0) return s.input_values[i];
+// Compared in place, character by character, the first one before any other: names are short,
+// and a tool of 16 inputs and 15 outputs reads them many times per calculation.
+bool same_name(const char* declared, const char* name, std::int32_t length) {
+    if (declared[0] != name[0]) return false;
+    for (std::int32_t i = 1; i < length; ++i) {
+        if (declared[i] != name[i]) return false;  // the terminator differs from any name letter
     }
-    for (std::int32_t i = 0; i < output_count(s.tool); ++i) {
-        if (std::strcmp(s.tool.outputs[i].name, name) == 0) return s.output_values[i];
+    return declared[length] == '\0';
+}
+
+double read_variable(FormulaState& s, const char* name, std::int32_t length) {
+    const InputSpec* inputs = s.tool.inputs;
+    for (std::int32_t i = 0, count = input_count(s.tool); i < count; ++i) {
+        if (same_name(inputs[i].name, name, length)) return s.input_values[i];
+    }
+    const OutputSpec* outputs = s.tool.outputs;
+    for (std::int32_t i = 0, count = output_count(s.tool); i < count; ++i) {
+        if (same_name(outputs[i].name, name, length)) return s.output_values[i];
     }
     return fail(s);
 }
@@ -155,7 +173,22 @@ double call_function1(FormulaState& s, const char* name, double x) {
     return fail(s);
 }
 
+// x as the display prints it with n decimals (the exact binary value rounded, ties to even), read
+// back as the nearest double, so that a condition grades the number the user sees.
+double fixed_decimals(FormulaState& s, double x, double n) {
+    if (!(n >= 0.0 && n <= kFixedMaxDecimals && n == std::floor(n))) return fail(s);
+    if (!std::isfinite(x)) return x;
+    char text[kFixedText];
+    std::int32_t length = print_fixed(text, kFixedText, x, static_cast<std::int32_t>(n));
+    // Only a value far beyond 2^53 is too long to print, and it has no fraction to round.
+    if (length < 0) return x;
+    double value = x;
+    std::from_chars(text, text + length, value);
+    return value;
+}
+
 double call_function2(FormulaState& s, const char* name, double a, double b) {
+    if (std::strcmp(name, "fixed") == 0) return fixed_decimals(s, a, b);
     if (std::strcmp(name, "min") == 0) return a < b ? a : b;
     if (std::strcmp(name, "max") == 0) return a > b ? a : b;
     if (std::strcmp(name, "pow") == 0) return std::pow(a, b);
@@ -180,14 +213,21 @@ double read_call(FormulaState& s, const char* name) {
 }
 
 // A name of 64 characters or more is cut at 63; the rest is left over and fails the formula.
+// A variable is looked up where it stands in the text; only a function's name is copied.
 double read_name(FormulaState& s) {
-    char name[kNameBuffer];
-    int length = 0;
-    while (is_name_char(*s.position) && length < kNameBuffer - 1)
-        name[length++] = *s.position++;
-    name[length] = '\0';
+    const char* start = s.position;
+    std::int32_t length = 0;
+    while (is_name_char(*s.position) && length < kNameBuffer - 1) {
+        ++s.position;
+        ++length;
+    }
     skip_spaces(s);
-    return *s.position == '(' ? read_call(s, name) : read_variable(s, name);
+    if (*s.position != '(') return read_variable(s, start, length);
+    char name[kNameBuffer];
+    for (std::int32_t i = 0; i < length; ++i)
+        name[i] = start[i];
+    name[length] = '\0';
+    return read_call(s, name);
 }
 
 // primary = { "+" } ( "-" primary | "!" primary | "(" expression ")" | number | name | call )
@@ -266,23 +306,21 @@ enum class Comparison { None, LessEqual, GreaterEqual, Equal, NotEqual, Less, Gr
 
 // Two-character operators first, so "<=" is never read as "<" followed by "=".
 Comparison read_comparison(FormulaState& s) {
-    struct Operator {
-        char first;
-        char second;
-        Comparison comparison;
-    };
-    static constexpr Operator kOperators[] = {
-        {'<', '=', Comparison::LessEqual}, {'>', '=', Comparison::GreaterEqual},
-        {'=', '=', Comparison::Equal},     {'!', '=', Comparison::NotEqual},
-        {'<', '\0', Comparison::Less},     {'>', '\0', Comparison::Greater},
-    };
-    for (const Operator& op : kOperators) {
-        if (op.second == '\0' ? *s.position == op.first : at_pair(s, op.first, op.second)) {
-            s.position += op.second == '\0' ? 1 : 2;
-            return op.comparison;
-        }
+    const char* p = s.position;
+    Comparison comparison = Comparison::None;
+    std::int32_t length = 2;
+    if (p[0] == '<') {
+        comparison = p[1] == '=' ? Comparison::LessEqual : Comparison::Less;
+    } else if (p[0] == '>') {
+        comparison = p[1] == '=' ? Comparison::GreaterEqual : Comparison::Greater;
+    } else if (p[0] == '=' && p[1] == '=') {
+        comparison = Comparison::Equal;
+    } else if (p[0] == '!' && p[1] == '=') {
+        comparison = Comparison::NotEqual;
     }
-    return Comparison::None;
+    if (comparison == Comparison::Less || comparison == Comparison::Greater) length = 1;
+    if (comparison != Comparison::None) s.position += length;
+    return comparison;
 }
 
 // comparison = sum [ ("<=" | ">=" | "==" | "!=" | "<" | ">") sum ]   (at most one: 1<2<3 fails)

@@ -13,14 +13,6 @@ namespace {
 constexpr std::int32_t kReasonCapacity = 256;
 constexpr std::int32_t kMessageCapacity = 512;
 
-// The inputs of the kept result: the values the last calculation ran on.
-InputState kept_inputs() {
-    InputState inputs = {};
-    for (std::int32_t i = 0; i < kMaxValues; ++i)
-        inputs.values[i] = g_window.input_values[i];
-    return inputs;
-}
-
 void free_dialog(PRINTDLGW& dialog) {
     if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
@@ -74,13 +66,10 @@ bool is_print_key(const MSG& message) {
 }
 
 void print_command() {
-    if (g_window.last_result[0] == L'\0') {
-        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果。", L"提示", MB_ICONINFORMATION);
-        return;
-    }
+    if (!has_kept_result(L"请先点击“计算”生成结果。")) return;
     static Sheet sheet;
     wchar_t reason[kReasonCapacity];
-    if (!sheet_compose(*g_window.tool, kept_inputs(), sheet_time(g_window.computed_at), sheet,
+    if (!sheet_compose(*g_window.tool, g_window.inputs, sheet_time(g_window.computed_at), sheet,
                        reason, kReasonCapacity)) {
         MessageBoxW(g_window.main_window, reason, L"提示", MB_ICONINFORMATION);
         return;

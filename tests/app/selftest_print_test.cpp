@@ -61,6 +61,9 @@ TEST(SelftestPrint, ReportLineAndExitCode) {
         {L"--tool 201 --print", out_of_paper, 5, "ERRORS|0\r\nPRINT|FAILED|打印机缺纸\r\n"},
         {L"--tool 201 --print", nullptr, 5, "ERRORS|0\r\nPRINT|FAILED|本平台不支持打印\r\n"},
         {L"--tool 201", two_pages, 0, "ERRORS|0\r\n"},
+        // Implausible inputs are never printed, whatever the printer.
+        {L"--tool 201 weight=0 --print", two_pages, 5,
+         "PRINT|FAILED|输入不合理，请核对后重新计算\r\n"},
         // A line that cannot be carried out prints nothing.
         {L"--tool 999 --print", two_pages, 4, "USAGE|未知工具编号：999\r\n"},
     };
