@@ -14,6 +14,8 @@ namespace {
 constexpr std::int32_t kSheetDetail = 16384;
 constexpr std::int32_t kLineText = 640;
 constexpr std::int32_t kItemText = 192;
+// Room for a checklist of 40 items, every one checked, with their points.
+constexpr std::int32_t kInputValueText = 40 * kItemText;
 
 constexpr SheetFont kFonts[kSheetStyleCount] = {
     {200, true},   // Title
@@ -100,8 +102,9 @@ void add_inputs(Sheet& sheet, const ToolSpec& tool, const InputState& inputs) {
     add_row(sheet, SheetStyle::TableHead, L"项目", L"数值", L"单位");
     for (std::int32_t i = 0; i < input_count(tool); ++i) {
         const InputSpec& input = tool.inputs[i];
-        wchar_t value[kLineText];
-        sheet_input_text(input, inputs.values[i], inputs.checked[i], value, kLineText);
+        wchar_t value[kInputValueText];
+        sheet_input_text(input, inputs.values[i], inputs.checked[i], value, kInputValueText);
+        if (text_length(value) >= kInputValueText - 1) sheet.cut = true;
         add_row(sheet, SheetStyle::Cell, or_empty(input.label), value, or_empty(input.unit));
     }
 }

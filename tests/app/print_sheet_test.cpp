@@ -341,6 +341,31 @@ TEST(PrintSheet, LongestReportsPrintWhole) {
     }
 }
 
+// Every tool on its defaults, and with every checklist item checked (the longest input texts),
+// prints whole inside the margins.
+TEST(PrintSheet, EveryToolPrintsWhole) {
+    ToolList list = tool_catalogue();
+    for (std::int32_t t = 0; t < list.count; ++t) {
+        const ToolSpec& tool = *list.tools[t];
+        SCOPED_TRACE(tool.id);
+        InputState state;
+        default_input_state(tool, state);
+        for (int all_checked = 0; all_checked < 2; ++all_checked) {
+            for (std::int32_t i = 0; i < input_count(tool) && all_checked == 1; ++i) {
+                if (input_kind(tool.inputs[i]) != InputKind::Checklist) continue;
+                state.checked[i] = (CheckedItems{1} << tool.inputs[i].item_count) - 1;
+                state.values[i] = checklist_points(tool.inputs[i], state.checked[i]);
+            }
+            wchar_t reason[128];
+            if (!sheet_compose(tool, state, kTime, g_sheet, reason, 128)) {
+                EXPECT_STREQ(reason, kSheetImplausible);  // all checked may be implausible
+                continue;
+            }
+            check_layout(tool);
+        }
+    }
+}
+
 TEST(PrintSheet, Footer) {
     wchar_t text[160];
     sheet_footer_text(2, 3, text, 160);
