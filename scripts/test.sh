@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: formatting, the native suite, the same suite under sanitizers, the Windows build
-# and its tests under Wine (the real .exe among them), the installer package, and a bounded run
-# of each fuzzer.
+# and its tests under Wine (the real .exe among them), printing to a PDF queue, the installer
+# package, and a bounded run of each fuzzer.
 # FUZZ_SECONDS sets each fuzzer's time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,6 +48,9 @@ wine_stop
 xvfb_stop
 trap - EXIT
 [ -z "$given_display" ] || export DISPLAY="$given_display"
+
+echo "== printing (a print server of the test's own; the PDFs read back)"
+tests/print_test.sh
 
 echo "== package (the MSI installed, upgraded and removed in a Wine prefix of its own)"
 scripts/package.sh
