@@ -96,6 +96,30 @@ TEST(Program, UnwritableReportExitsThree) {
               kSelftestNotWritten);
 }
 
+// A sheet that cannot be printed is said on the report's last line and exits 5; implausible
+// inputs are refused before any printer is asked.
+TEST(Program, PrintFailuresExitFive) {
+    const struct {
+        const char* name;
+        const wchar_t* arguments;
+        const char* last_line;
+    } rows[] = {
+        {"print_unknown", L"--selftest r.txt --tool 201 --print \"No Such Printer\"",
+         "PRINT|FAILED|未找到打印机：No Such Printer\r\n"},
+        {"print_implausible", L"--selftest r.txt --tool 201 weight=0 --print",
+         "PRINT|FAILED|输入不合理，请核对后重新计算\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string folder = case_folder(row.name, "r.txt");
+        EXPECT_EQ(run_program(row.arguments, folder), 5);
+        std::string report = read_file_bytes((folder + "\\r.txt").c_str());
+        std::string tail = row.last_line;
+        ASSERT_GE(report.size(), tail.size());
+        EXPECT_EQ(report.substr(report.size() - tail.size()), tail);
+    }
+}
+
 #pragma pack(push, 2)
 struct IconGroupEntry {
     BYTE width;
