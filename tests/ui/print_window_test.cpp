@@ -86,15 +86,24 @@ protected:
     RunningProgram program = {};
 };
 
-TEST_F(PrintWindow, NothingBeforeACalculation) {
-    std::size_t before = pdfs_in(folder).size();
-    press_ctrl_p(program.window);
-    HWND box = wait_for_message_box(program.window);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(message_box_text(box), L"请先点击“计算”生成结果。");
-    dismiss(box);
-    Sleep(2000);
-    EXPECT_EQ(pdfs_in(folder).size(), before);
+// Before any calculation, and after one on implausible inputs, Ctrl+P says why and prints nothing.
+TEST_F(PrintWindow, NothingWithoutAResult) {
+    const struct {
+        const wchar_t* weight;  // null: nothing calculated
+        const wchar_t* notice;
+    } rows[] = {{nullptr, L"请先点击“计算”生成结果。"}, {L"0", L"输入不合理，请核对后重新计算"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.notice);
+        if (row.weight != nullptr) compute_weight(row.weight);
+        std::size_t before = pdfs_in(folder).size();
+        press_ctrl_p(program.window);
+        HWND box = wait_for_message_box(program.window);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(message_box_text(box), row.notice);
+        dismiss(box);
+        Sleep(2000);
+        EXPECT_EQ(pdfs_in(folder).size(), before);
+    }
 }
 
 TEST_F(PrintWindow, CancelPrintsNothing) {
