@@ -12,6 +12,8 @@ constexpr std::int32_t kMaxCategories = 16;
 
 HMENU create_tools_menu() {
     HMENU tools_menu = CreatePopupMenu();
+    AppendMenuW(tools_menu, MF_STRING, ID_FIND_TOOL, L"查找工具…\tCtrl+F");
+    AppendMenuW(tools_menu, MF_SEPARATOR, 0, nullptr);
     const wchar_t* categories[kMaxCategories];
     std::int32_t count = catalogue_categories(categories, kMaxCategories);
     ToolList list = tool_catalogue();
@@ -77,6 +79,10 @@ void select_tool(const ToolSpec* tool) {
 bool menu_command(WORD id) {
     if (id == ID_OPEN_RECORDS) {
         open_records_command();
+        return true;
+    }
+    if (id == ID_FIND_TOOL) {
+        open_tool_finder();
         return true;
     }
     ToolList list = tool_catalogue();
