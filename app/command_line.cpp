@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "app/form_values.h"
+#include "app/input_text.h"
 #include "engine/wide_text.h"
 
 namespace {
@@ -112,7 +113,19 @@ const wchar_t* skip_program_path(const wchar_t* line) {
     return line;
 }
 
-bool assign_one(const ToolSpec& tool, const wchar_t* token, double* values, wchar_t* reason,
+// What a value of the input's kind looks like, for the usage line.
+const wchar_t* unreadable_reason(const InputSpec& input) {
+    switch (input_kind(input)) {
+        case InputKind::Checklist:
+            return L"无法读取勾选项（项目编号以 + 连接，如 2+5+11，无则为 0）：%ls";
+        case InputKind::Date:
+            return L"无法读取日期（格式如 2026-03-01）：%ls";
+        default:
+            return L"无法读取数值：%ls";
+    }
+}
+
+bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, wchar_t* reason,
                 std::int32_t capacity) {
     char name[kNameCapacity];
     std::int32_t length = 0;
@@ -129,8 +142,9 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, double* values, wcha
         text_format(reason, capacity, L"工具 %d 没有输入项：%ls", tool.id, token);
         return false;
     }
-    if (!read_input_number(token + length + 1, &values[index])) {
-        text_format(reason, capacity, L"无法读取数值：%ls", token);
+    const InputSpec& input = tool.inputs[index];
+    if (!read_input_text(input, token + length + 1, &state.values[index], &state.checked[index])) {
+        text_format(reason, capacity, unreadable_reason(input), token);
         return false;
     }
     return true;
@@ -191,12 +205,12 @@ void read_command_line(const wchar_t* line, CommandLine& out) {
     read_options(skip_program_path(line), out, selftest);
 }
 
-bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, double* values,
+bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, InputState& state,
                    wchar_t* reason, std::int32_t capacity) {
     wchar_t token[kTokenCapacity];
     const wchar_t* rest = assignments;
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
-        if (!assign_one(tool, token, values, reason, capacity)) return false;
+        if (!assign_one(tool, token, state, reason, capacity)) return false;
     }
     return true;
 }

@@ -29,7 +29,8 @@ void read_command_line(const wchar_t* line, CommandLine& out);
 // are dropped), cut to the capacity; returns where reading goes on, or null when no token is left.
 const wchar_t* next_token(const wchar_t* text, wchar_t* token, std::int32_t capacity);
 
-// Sets the inputs named by "name=value" tokens (values read as an input box reads them); false
-// with the reason when a name is not one of the tool's inputs or a value is not a number.
-bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, double* values,
+// Sets the inputs named by "name=value" tokens (a number as an input box reads it, a checklist's
+// item numbers "2+5+11" or "0", a date YYYY-MM-DD); false with the reason when a name is not one
+// of the tool's inputs or a value cannot be read.
+bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, InputState& state,
                    wchar_t* reason, std::int32_t capacity);

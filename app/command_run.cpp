@@ -16,13 +16,13 @@ int run_selftest(const CommandLine& command) {
     if (reason[0] == L'\0' && tool == nullptr) {
         text_format(reason, kUsageCapacity, L"未知工具编号：%d", command.tool_id);
     }
-    double values[kMaxValues] = {};
-    if (tool != nullptr) default_input_values(*tool, values);
+    InputState state = {};
+    if (tool != nullptr) default_input_state(*tool, state);
     if (reason[0] == L'\0') {
-        assign_inputs(*tool, command.assignments, values, reason, kUsageCapacity);
+        assign_inputs(*tool, command.assignments, state, reason, kUsageCapacity);
     }
     if (reason[0] != L'\0') return selftest_write_usage(command.path, reason);
-    return selftest_run_values(*tool, values, command.path);
+    return selftest_run_values(*tool, state.values, command.path);
 }
 
 }  // namespace

@@ -68,17 +68,37 @@ bool read_signed(const wchar_t* text, double& value) {
     return true;
 }
 
+// The full-width forms sit 0xFEE0 above their ASCII ones.
+wchar_t ascii_form(wchar_t c) {
+    constexpr wchar_t kFullWidthShift = 0xFEE0;
+    bool digit = c >= L'\xFF10' && c <= L'\xFF19';
+    bool sign_or_point = c == L'\xFF0B' || c == L'\xFF0D' || c == L'\xFF0E';
+    return digit || sign_or_point ? static_cast<wchar_t>(c - kFullWidthShift) : c;
+}
+
 }  // namespace
 
+void ascii_number_text(const wchar_t* text, wchar_t* out, std::int32_t capacity) {
+    if (capacity < 1) return;
+    std::int32_t length = 0;
+    for (; text[length] != L'\0' && length < capacity - 1; ++length)
+        out[length] = ascii_form(text[length]);
+    out[length] = L'\0';
+}
+
 double read_input_value(const wchar_t* text) {
+    wchar_t ascii[kTypedTextCapacity];
+    ascii_number_text(text, ascii, kTypedTextCapacity);
     double value = 0.0;
-    read_signed(text, value);
+    read_signed(ascii, value);
     return value;
 }
 
 bool read_input_number(const wchar_t* text, double* value) {
+    wchar_t ascii[kTypedTextCapacity];
+    ascii_number_text(text, ascii, kTypedTextCapacity);
     double read = 0.0;
-    if (!read_signed(text, read) || !std::isfinite(read)) return false;
+    if (!read_signed(ascii, read) || !std::isfinite(read)) return false;
     *value = read;
     return true;
 }

@@ -4,11 +4,17 @@
 #include <cstdint>
 
 constexpr std::int32_t kDefaultValueText = 64;
+// Typed text is read from at most this many units; no number is longer.
+constexpr std::int32_t kTypedTextCapacity = 256;
 
-// The value of an input box's text, as the C conversion reads it: leading white space skipped,
-// the longest number at the start taken and the rest ignored; text without a number, or of
-// spaces only, is 0. The result may be infinite or NaN ("1e999", "inf", "nan"): callers refuse
-// those.
+// Copies the text with the full-width digits, point, plus and minus a Chinese input method types
+// ("７０．５") as their ASCII forms, cut to the capacity.
+void ascii_number_text(const wchar_t* text, wchar_t* out, std::int32_t capacity);
+
+// The value of an input box's text (full-width digits read as ASCII), as the C conversion reads it:
+// leading white space skipped, the longest number at the start taken and the rest ignored; text
+// without a number, or of spaces only, is 0. The result may be infinite or NaN ("1e999", "inf",
+// "nan"): callers refuse those.
 double read_input_value(const wchar_t* text);
 
 // The same reading for text that must hold a number (the command line, worked examples): false

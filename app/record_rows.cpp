@@ -1,5 +1,6 @@
 #include "app/record_rows.h"
 
+#include "app/input_text.h"
 #include "engine/wide_text.h"
 
 namespace {
@@ -49,14 +50,18 @@ void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity
     text_append(out, capacity, L",结果\r\n");
 }
 
-void record_data_row(const ToolSpec& tool, const double* input_values, const wchar_t* result,
+void record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
                      const LocalTime& time, wchar_t* out, std::int32_t capacity) {
     text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
                 time.hour, time.minute, time.second);
     append_csv_field(out, capacity, tool.title);
     for (std::int32_t i = 0; i < input_count(tool); ++i) {
-        wchar_t piece[kPiece];
-        text_format(piece, kPiece, L"%ls=%g", tool.inputs[i].label, input_values[i]);
+        wchar_t value[kInputTextCapacity];
+        wchar_t piece[kPiece + kInputTextCapacity];
+        write_input_text(tool.inputs[i], inputs.values[i], inputs.checked[i], value,
+                         kInputTextCapacity);
+        text_format(piece, kPiece + kInputTextCapacity, L"%ls=%ls", tool.inputs[i].label,
+                    static_cast<const wchar_t*>(value));
         text_append(out, capacity, L",");
         append_csv_field(out, capacity, piece);
     }

@@ -24,8 +24,9 @@ void record_file_name(std::int32_t tool_id, wchar_t* out, std::int32_t capacity)
 // "时间,工具,<label>...,结果" and CR LF.
 void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity);
 
-// Time, title, "<label>=<value>" per input, the result cut to 254 characters, and CR LF.
-void record_data_row(const ToolSpec& tool, const double* input_values, const wchar_t* result,
+// Time, title, "<label>=<value>" per input (a checklist by its checked items' numbers, a date as
+// YYYY-MM-DD), the result cut to 254 characters, and CR LF.
+void record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
                      const LocalTime& time, wchar_t* out, std::int32_t capacity);
 
 // Appends one field: as it stands, or in double quotes with inner quotes doubled when it holds a

@@ -16,22 +16,27 @@ constexpr std::int32_t kUsageLine = 512;
 constexpr std::int32_t kReport = 16384;
 constexpr std::int32_t kMaxDetailKept = 8000;
 
-// Each output is evaluated by itself, with every output value 0.0; returns the failures.
+// The outputs evaluated in order, as the window shows them: a formula reads the outputs before it
+// (an estimated date, then the days left to it); returns the failures. Implausible inputs show
+// "--" for every output, as the window does.
 std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, wchar_t* report) {
     if (tool.report_kind != 0) {
         text_append(report, kReport, L"OUT|报告文本|见 DETAIL|\r\n");
         return 0;
     }
+    bool implausible = tool_inputs_implausible(tool, input_values);
     std::int32_t errors = 0;
+    double output_values[kMaxValues] = {};
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
-        double output_values[kMaxValues] = {};
         int error = 0;
         double value = formula_eval(tool, output.formula, input_values, output_values, &error);
+        output_values[i] = value;
         if (error == 1) ++errors;
         wchar_t value_text[kValueTextCapacity];
         wchar_t line[kOutLine];
         format_value(output.format, value, value_text, kValueTextCapacity);
+        if (implausible) text_copy(value_text, kValueTextCapacity, L"--");
         text_format(line, kOutLine, L"OUT|%ls|%ls|%ls\r\n", output.label, value_text,
                     output.unit != nullptr ? output.unit : L"");
         text_append(report, kReport, line);

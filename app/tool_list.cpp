@@ -1,6 +1,7 @@
 #include "app/tool_list.h"
 
 #include "app/form_values.h"
+#include "app/input_text.h"
 #include "app/text_file.h"
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr std::int32_t kListLine = 2048;
+constexpr std::int32_t kListLine = 4096;  // a checklist of 40 items on one line
 constexpr std::int32_t kName = 64;
 
 // "|value=text;value=text" after an input with choices.
@@ -23,16 +24,42 @@ void append_choices(const InputSpec& input, wchar_t* line) {
     }
 }
 
+// "|checklist|1:points:text;2:points:text..." after a checklist.
+void append_items(const InputSpec& input, wchar_t* line) {
+    text_append(line, kListLine, L"|checklist");
+    for (std::int32_t k = 0; k < input.item_count && k < kMaxChecklistItems; ++k) {
+        wchar_t points[kDefaultValueText];
+        wchar_t item[kListLine];
+        format_default_value(input.items[k].points, points, kDefaultValueText);
+        text_format(item, kListLine, L"%ls%d:%ls:%ls", k == 0 ? L"|" : L";", k + 1,
+                    static_cast<const wchar_t*>(points), input.items[k].text);
+        text_append(line, kListLine, item);
+    }
+}
+
+// A date's default is YYYY-MM-DD, or "today" for one that starts at the day it runs.
+void default_text(const InputSpec& input, wchar_t* value) {
+    if (input_kind(input) != InputKind::Date) {
+        format_default_value(input.default_value, value, kDefaultValueText);
+    } else if (input.date_default == DateDefault::Today) {
+        text_copy(value, kDefaultValueText, L"today");
+    } else {
+        write_input_text(input, input.default_value, 0, value, kDefaultValueText);
+    }
+}
+
 void write_input(TextFile& file, const InputSpec& input) {
     wchar_t name[kName];
     wchar_t value[kDefaultValueText];
     wchar_t line[kListLine];
     text_widen(name, kName, input.name);
-    format_default_value(input.default_value, value, kDefaultValueText);
+    default_text(input, value);
     text_format(line, kListLine, L"IN|%ls|%ls|%ls|%ls", static_cast<const wchar_t*>(name),
                 input.label, input.unit != nullptr ? input.unit : L"",
                 static_cast<const wchar_t*>(value));
     append_choices(input, line);
+    if (input_kind(input) == InputKind::Checklist) append_items(input, line);
+    if (input_kind(input) == InputKind::Date) text_append(line, kListLine, L"|date");
     text_append(line, kListLine, L"\r\n");
     text_file_write(file, line);
 }

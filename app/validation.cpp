@@ -29,9 +29,11 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
     }
     double outputs[kMaxValues] = {};
     tool_evaluate_outputs(tool, inputs, outputs);
+    bool implausible = tool_inputs_implausible(tool, inputs);
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         wchar_t value[kValueTextCapacity];
         format_value(tool.outputs[i].format, outputs[i], value, kValueTextCapacity);
+        if (implausible) text_copy(value, kValueTextCapacity, L"--");
         if (i > 0) text_append(shown, kShown, L"|");
         text_append(shown, kShown, value);
     }
@@ -41,9 +43,10 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
 
 bool validation_check(const ToolSpec& tool, const WorkedExample& example, wchar_t* what,
                       std::int32_t capacity) {
-    double inputs[kMaxValues];
-    default_input_values(tool, inputs);
-    if (!assign_inputs(tool, example.inputs, inputs, what, capacity)) return false;
+    InputState state = {};
+    default_input_state(tool, state);
+    if (!assign_inputs(tool, example.inputs, state, what, capacity)) return false;
+    const double* inputs = state.values;
     wchar_t detail[kValidationDetail];
     wchar_t verdict[kVerdictCapacity];
     wchar_t copy[kValidationDetail];

@@ -12,15 +12,13 @@ constexpr OutputSpec kMapOutputs[] = {
 };
 // 65 mmHg is a target and alert threshold, not a diagnosis.
 constexpr VerdictRule kMapRules[] = {
-    {"sbp<=0||dbp<=0||dbp>sbp", 2, L"请核对输入：血压应大于 0，舒张压不高于收缩压"},
-    {"round(map)<65", 2, L"MAP < 65 mmHg，低于常用灌注目标，请评估"},
+    {"sbp<=0||dbp<=0||dbp>sbp", 2, L"请核对输入：血压应大于 0，舒张压不高于收缩压", true},
+    {"fixed(map,0)<65", 2, L"MAP < 65 mmHg，低于常用灌注目标，请评估"},
     {"1", 0, L"MAP ≥ 65 mmHg，达到常用灌注目标"},
 };
 constexpr WorkedExample kMapExamples[] = {
-    {L"sbp=120 dbp=80", L"93", 0},
-    {L"sbp=90 dbp=52", L"65", 0},
-    {L"sbp=90 dbp=51", L"64", 2},
-    {L"sbp=80 dbp=90", L"87", 2},
+    {L"sbp=120 dbp=80", L"93", 0},  {L"sbp=90 dbp=52", L"65", 0}, {L"sbp=90 dbp=51", L"64", 2},
+    {L"sbp=89.5 dbp=52", L"64", 2}, {L"sbp=80 dbp=90", L"--", 2},
 };
 
 constexpr InputSpec kQtcInputs[] = {
@@ -32,15 +30,15 @@ constexpr OutputSpec kQtcOutputs[] = {
     {"fridericia", L"QTc Fridericia", L"ms", "qt/cbrt(60/hr)", "f0"},
 };
 constexpr VerdictRule kQtcRules[] = {
-    {"qt<=0||hr<=0", 2, L"请核对输入：QT 间期与心率应大于 0"},
-    {"round(bazett)>=500", 2, L"QTc ≥ 500 ms，尖端扭转型室速风险高"},
-    {"round(bazett)>460", 1, L"QTc 延长（> 460 ms），复查心电图并核对用药"},
+    {"qt<=0||hr<=0", 2, L"请核对输入：QT 间期与心率应大于 0", true},
+    {"fixed(bazett,0)>=500", 2, L"QTc ≥ 500 ms，尖端扭转型室速风险高"},
+    {"fixed(bazett,0)>460", 1, L"QTc 延长（> 460 ms），复查心电图并核对用药"},
     {"1", 0, L"QTc 未见延长（≤ 460 ms）"},
 };
 constexpr WorkedExample kQtcExamples[] = {
     {L"qt=400 hr=75", L"447|431", 0}, {L"qt=410 hr=75", L"458|442", 0},
     {L"qt=412 hr=75", L"461|444", 1}, {L"qt=499 hr=60", L"499|499", 1},
-    {L"qt=500 hr=60", L"500|500", 2},
+    {L"qt=500 hr=60", L"500|500", 2}, {L"qt=460.5 hr=60", L"460|460", 0},
 };
 
 constexpr InputSpec kChadsInputs[] = {
@@ -59,7 +57,7 @@ constexpr OutputSpec kChadsOutputs[] = {
 constexpr VerdictRule kChadsRules[] = {
     {"age<18||!(sex==1||sex==2)||!(chf==0||chf==1)||!(htn==0||htn==1)||!(dm==0||dm==1)||"
      "!(stroke==0||stroke==1)||!(vascular==0||vascular==1)",
-     2, L"请核对输入：年龄 ≥ 18 岁，性别选男或女，其余各项选是或否"},
+     2, L"请核对输入：年龄 ≥ 18 岁，性别选男或女，其余各项选是或否", true},
     {"score>=(sex==2?3:2)", 2, L"男 ≥ 2 分、女 ≥ 3 分：推荐口服抗凝（ESC 2020）"},
     {"score>=(sex==2?2:1)", 1, L"男 1 分、女 2 分：应考虑口服抗凝（ESC 2020）"},
     {"1", 0, L"低风险（男 0 分、女 1 分）：不需抗凝（ESC 2020）"},
@@ -71,25 +69,28 @@ constexpr WorkedExample kChadsExamples[] = {
     {L"age=60 sex=2 htn=0", L"1", 0},
     {L"age=60 sex=2 htn=1", L"2", 1},
     {L"age=75 sex=2 stroke=1", L"6", 2},
-    {L"dm=2", L"4", 2},
+    {L"dm=2", L"--", 2},
 };
 
 }  // namespace
 
-extern const ToolSpec kMapTool =
+extern constexpr ToolSpec kMapTool =
     formula_tool({207, L"平均动脉压 MAP", L"由收缩压与舒张压估算", L"心血管",
                   L"MAP =（收缩压 + 2 × 舒张压）/ 3；65 mmHg 目标值见拯救脓毒症运动指南 2021",
-                  L"65 mmHg 是灌注目标与报警界值，不是诊断；有创动脉压以监护仪读数为准。"},
+                  L"65 mmHg 是灌注目标与报警界值，不是诊断；有创动脉压以监护仪读数为准。",
+                  L"map pjdmy 平均动脉压 血压 灌注"},
                  kMapInputs, kMapOutputs, kMapRules, kMapExamples);
 
-extern const ToolSpec kQtcTool = formula_tool(
+extern constexpr ToolSpec kQtcTool = formula_tool(
     {208, L"校正 QT 间期 QTc", L"Bazett 与 Fridericia 公式", L"心血管",
      L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）",
-     L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。"},
+     L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。",
+     L"qtc qt bazett fridericia jzqt jzjq 校正qt qt间期 心电图 qt延长"},
     kQtcInputs, kQtcOutputs, kQtcRules, kQtcExamples);
 
-extern const ToolSpec kChadsVascTool = formula_tool(
+extern constexpr ToolSpec kChadsVascTool = formula_tool(
     {211, L"CHA2DS2-VASc 评分", L"房颤卒中风险（ESC 2020 界值）", L"心血管",
      L"Lip GYH 等，Chest 2010；抗凝界值按 ESC 2020 房颤指南（ESC 2024 已改用 CHA2DS2-VA）",
-     L"年龄 65–74 岁 1 分、≥ 75 岁 2 分；卒中/TIA 2 分；女性 1 分。"},
+     L"年龄 65–74 岁 1 分、≥ 75 岁 2 分；卒中/TIA 2 分；女性 1 分。",
+     L"cha2ds2-vasc chadsvasc chads pf 房颤 心房颤动 卒中 脑卒中 抗凝"},
     kChadsInputs, kChadsOutputs, kChadsRules, kChadsExamples);

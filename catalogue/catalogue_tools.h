@@ -124,3 +124,95 @@ extern const ToolSpec kSurgicalChecklistTool;
 extern const ToolSpec kHandoverTool;
 extern const ToolSpec kInfusionCardTool;
 extern const ToolSpec kLabPanelsTool;
+// Nursing assessments: self-care, VTE risk, nutrition, Norton (nursing_assessment_tools.cpp).
+extern const ToolSpec kBarthelTool;
+extern const ToolSpec kCapriniTool;
+extern const ToolSpec kPaduaTool;
+extern const ToolSpec kNrs2002Tool;
+extern const ToolSpec kNortonTool;
+extern const ToolSpec kMnaSfTool;
+// Early warning, sedation, pain and swallowing (bedside_observation_tools.cpp).
+extern const ToolSpec kMewsTool;
+extern const ToolSpec kNews2Tool;
+extern const ToolSpec kRassTool;
+extern const ToolSpec kCpotTool;
+extern const ToolSpec kPainScoreTool;
+extern const ToolSpec kWaterSwallowTool;
+// Critical care scores, oxygenation, shock and burn fluids (critical_care_tools.cpp).
+extern const ToolSpec kSofaTool;
+extern const ToolSpec kApacheTool;
+extern const ToolSpec kOxygenationIndexTool;
+extern const ToolSpec kShockIndexTool;
+extern const ToolSpec kBurnFluidTool;
+extern const ToolSpec kSirsTool;
+extern const ToolSpec kRoxTool;
+extern const ToolSpec kAaGradientTool;
+// Sodium, water and acid-base; eGFR equations and AKI stages (acid_base_kidney_tools.cpp).
+extern const ToolSpec kOsmolalityTool;
+extern const ToolSpec kCorrectedSodiumTool;
+extern const ToolSpec kFreeWaterDeficitTool;
+extern const ToolSpec kSodiumInfusateTool;
+extern const ToolSpec kFenaTool;
+extern const ToolSpec kWinterTool;
+extern const ToolSpec kDeltaRatioTool;
+extern const ToolSpec kBicarbonateDeficitTool;
+extern const ToolSpec kEgfrChineseMdrdTool;
+extern const ToolSpec kEgfrCreatinineCystatinTool;
+extern const ToolSpec kEgfrCystatinTool;
+extern const ToolSpec kSchwartzTool;
+extern const ToolSpec kAkiStageTool;
+// Liver and bleeding scores; cardiovascular risk, lipids and blood pressure
+// (liver_heart_tools.cpp).
+extern const ToolSpec kMeldNaTool;
+extern const ToolSpec kAlbiTool;
+extern const ToolSpec kFib4Tool;
+extern const ToolSpec kApriTool;
+extern const ToolSpec kBlatchfordTool;
+extern const ToolSpec kBisapTool;
+extern const ToolSpec kHasBledTool;
+extern const ToolSpec kWellsDvtTool;
+extern const ToolSpec kWellsPeTool;
+extern const ToolSpec kHeartTool;
+extern const ToolSpec kTimiTool;
+extern const ToolSpec kLdlTool;
+extern const ToolSpec kChadsVaTool;
+extern const ToolSpec kBloodPressureGradeTool;
+// Respiratory tools; drug, infusion and dose calculations (respiratory_drug_tools.cpp).
+extern const ToolSpec kCurb65Tool;
+extern const ToolSpec kPredictedWeightTool;
+extern const ToolSpec kOxygenCylinderTool;
+extern const ToolSpec kDripRateTool;
+extern const ToolSpec kSyringePumpTool;
+extern const ToolSpec kDilutionTool;
+extern const ToolSpec kBsaDoseTool;
+extern const ToolSpec kCarboplatinTool;
+extern const ToolSpec kSteroidTool;
+extern const ToolSpec kHeparinTool;
+extern const ToolSpec kGanzoniTool;
+// Pregnancy dates, newborns and children; endocrine and metabolic tools
+// (obstetric_endocrine_tools.cpp).
+extern const ToolSpec kDueDateTool;
+extern const ToolSpec kGestationalAgeTool;
+extern const ToolSpec kApgarTool;
+extern const ToolSpec kBishopTool;
+extern const ToolSpec kChildWeightTool;
+extern const ToolSpec kChildBsaTool;
+extern const ToolSpec kHomaIrTool;
+extern const ToolSpec kHba1cTool;
+extern const ToolSpec kEnergyNeedTool;
+extern const ToolSpec kWeightLossTool;
+// Neurology, mental health and ageing, haematology, unit conversions (neuro_blood_tools.cpp).
+extern const ToolSpec kNihssTool;
+extern const ToolSpec kRankinTool;
+extern const ToolSpec kAbcd2Tool;
+extern const ToolSpec kIchScoreTool;
+extern const ToolSpec kPhq9Tool;
+extern const ToolSpec kGad7Tool;
+extern const ToolSpec kFrailTool;
+extern const ToolSpec kEpdsTool;
+extern const ToolSpec kAncTool;
+extern const ToolSpec kFourTTool;
+extern const ToolSpec kDicTool;
+extern const ToolSpec kKhoranaTool;
+extern const ToolSpec kLabUnitsTool;
+extern const ToolSpec kTemperaturePressureTool;

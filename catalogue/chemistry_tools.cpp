@@ -12,11 +12,11 @@ constexpr OutputSpec kCalciumOutputs[] = {
 };
 // Reference range 2.11–2.52 mmol/L; below 1.75 or from 3.50 on is critical.
 constexpr VerdictRule kCalciumRules[] = {
-    {"ca<=0||alb<=0", 2, L"请核对输入：血钙、白蛋白应大于 0"},
-    {"round(cca*100)<175", 2, L"校正钙 < 1.75 mmol/L，严重低钙，立即处理"},
-    {"round(cca*100)>=350", 2, L"校正钙 ≥ 3.50 mmol/L，高钙危象风险"},
-    {"round(cca*100)<211", 1, L"校正钙低于参考范围（2.11–2.52）"},
-    {"round(cca*100)>252", 1, L"校正钙高于参考范围（2.11–2.52）"},
+    {"ca<=0||alb<=0", 2, L"请核对输入：血钙、白蛋白应大于 0", true},
+    {"fixed(cca,2)<1.75", 2, L"校正钙 < 1.75 mmol/L，严重低钙，立即处理"},
+    {"fixed(cca,2)>=3.5", 2, L"校正钙 ≥ 3.50 mmol/L，高钙危象风险"},
+    {"fixed(cca,2)<2.11", 1, L"校正钙低于参考范围（2.11–2.52）"},
+    {"fixed(cca,2)>2.52", 1, L"校正钙高于参考范围（2.11–2.52）"},
     {"1", 0, L"校正钙在参考范围内（2.11–2.52）"},
 };
 constexpr WorkedExample kCalciumExamples[] = {
@@ -37,9 +37,9 @@ constexpr OutputSpec kAnionGapOutputs[] = {
     {"agc", L"白蛋白校正 AG", L"mmol/L", "na-(cl+hco3)+0.25*(40-alb)", "f1"},
 };
 constexpr VerdictRule kAnionGapRules[] = {
-    {"na<=0||cl<=0||hco3<=0||alb<=0", 2, L"请核对输入：钠、氯、碳酸氢根、白蛋白均应大于 0"},
-    {"round(agc*10)>160", 1, L"校正 AG > 16 mmol/L，提示高 AG 代谢性酸中毒"},
-    {"round(agc*10)<80", 1, L"校正 AG < 8 mmol/L，低于参考范围"},
+    {"na<=0||cl<=0||hco3<=0||alb<=0", 2, L"请核对输入：钠、氯、碳酸氢根、白蛋白均应大于 0", true},
+    {"fixed(agc,1)>16", 1, L"校正 AG > 16 mmol/L，提示高 AG 代谢性酸中毒"},
+    {"fixed(agc,1)<8", 1, L"校正 AG < 8 mmol/L，低于参考范围"},
     {"1", 0, L"校正 AG 在参考范围内（8–16 mmol/L）"},
 };
 constexpr WorkedExample kAnionGapExamples[] = {
@@ -52,15 +52,17 @@ constexpr WorkedExample kAnionGapExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kCorrectedCalciumTool = formula_tool(
+extern constexpr ToolSpec kCorrectedCalciumTool = formula_tool(
     {205, L"白蛋白校正钙", L"按白蛋白校正血清总钙", L"电解质与酸碱",
      L"Payne RB 等，BMJ 1973（SI 式：钙 + 0.02 ×（40 − 白蛋白 g/L））；参考范围 2.11–2.52 mmol/L",
-     L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。"},
+     L"低白蛋白时总钙偏低；危重或酸碱紊乱时以离子钙为准。",
+     L"ca cca bdbjzg 校正钙 血钙 低钙 高钙 白蛋白"},
     kCalciumInputs, kCalciumOutputs, kCalciumRules, kCalciumExamples);
 
-extern const ToolSpec kAnionGapTool = formula_tool(
+extern constexpr ToolSpec kAnionGapTool = formula_tool(
     {206, L"阴离子间隙", L"AG 与白蛋白校正 AG", L"电解质与酸碱",
      L"Figge J 等，Crit Care Med 1998（每 g/L 白蛋白校正 0.25）；参考范围 8–16 mmol/L（临床检验操作"
      L"规程 第4版）",
-     L"低白蛋白会掩盖高 AG；新型分析仪参考范围可能偏低，以本院为准。"},
+     L"低白蛋白会掩盖高 AG；新型分析仪参考范围可能偏低，以本院为准。",
+     L"ag anion gap ylzjx 阴离子间隙 酸中毒 代谢性酸中毒"},
     kAnionGapInputs, kAnionGapOutputs, kAnionGapRules, kAnionGapExamples);

@@ -10,9 +10,9 @@ constexpr OutputSpec kCholesterolOutputs[] = {
 };
 // Graded on the mmol/L value as shown, with the built-in tool's messages.
 constexpr VerdictRule kCholesterolRules[] = {
-    {"chol_mgdl<=0", 2, L"请核对输入：总胆固醇应大于 0 mg/dL"},
-    {"round(mmol*100)>=620", 2, L"胆固醇明显升高，评估心血管风险"},
-    {"round(mmol*100)>=520", 1, L"边缘升高，建议生活方式干预"},
+    {"chol_mgdl<=0", 2, L"请核对输入：总胆固醇应大于 0 mg/dL", true},
+    {"fixed(mmol,2)>=6.2", 2, L"胆固醇明显升高，评估心血管风险"},
+    {"fixed(mmol,2)>=5.2", 1, L"边缘升高，建议生活方式干预"},
     {"1", 0, L"胆固醇在合适范围"},
 };
 constexpr WorkedExample kCholesterolExamples[] = {
@@ -28,7 +28,7 @@ constexpr OutputSpec kGlucoseOutputs[] = {
     {"mmol", L"血糖", L"mmol/L", "glu", "f1"},
 };
 constexpr VerdictRule kGlucoseRules[] = {
-    {"glu<=0", 2, L"请核对输入：血糖应大于 0 mmol/L"},
+    {"glu<=0", 2, L"请核对输入：血糖应大于 0 mmol/L", true},
     {"round(glu*10)<39", 2, L"低于 3.9 mmol/L：糖尿病患者的低血糖界值"},
     {"1", 0, L"未达糖尿病患者低血糖界值"},
 };
@@ -44,31 +44,34 @@ constexpr OutputSpec kCreatinineOutputs[] = {
     {"umol", L"血肌酐", L"µmol/L", "scr", "f0"},
 };
 constexpr VerdictRule kCreatinineRules[] = {
-    {"scr<=0", 2, L"请核对输入：血肌酐应大于 0 µmol/L"},
+    {"scr<=0", 2, L"请核对输入：血肌酐应大于 0 µmol/L", true},
     {"1", 0, L"换算完成，1 mg/dL = 88.4 µmol/L"},
 };
 constexpr WorkedExample kCreatinineExamples[] = {
     {L"scr=80", L"0.90|80", 0},
-    {L"scr=0", L"0.00|0", 2},
+    {L"scr=0", L"--|--", 2},
 };
 
 }  // namespace
 
-extern const ToolSpec kCholesterolMgdlTool =
+extern constexpr ToolSpec kCholesterolMgdlTool =
     formula_tool({79, L"胆固醇换算（mg/dL）", L"mg/dL 换算为 mmol/L", L"检验换算",
                   L"胆固醇摩尔质量 386.65 g/mol：1 mmol/L = 38.67 mg/dL；分级界值 5.2、6.2 mmol/L",
-                  L"外院或国外报告以 mg/dL 计时，先换算为 mmol/L 再对照本院参考范围。"},
+                  L"外院或国外报告以 mg/dL 计时，先换算为 mmol/L 再对照本院参考范围。",
+                  L"dgchs chol tc 胆固醇 总胆固醇 血脂 换算 mg/dl mmol"},
                  kCholesterolInputs, kCholesterolOutputs, kCholesterolRules, kCholesterolExamples);
 
-extern const ToolSpec kGlucoseTool = formula_tool(
+extern constexpr ToolSpec kGlucoseTool = formula_tool(
     {219, L"血糖换算", L"mmol/L 与 mg/dL 互换", L"检验换算",
      L"葡萄糖摩尔质量 180.16 g/mol，常用取整系数 1 mmol/L = 18 mg/dL；ADA 2024 1 级低血糖 < 3.9 "
      L"mmol/L",
-     L"3.9 mmol/L 是糖尿病患者的低血糖界值；非糖尿病者低血糖按 < 2.8 mmol/L 判断。"},
+     L"3.9 mmol/L 是糖尿病患者的低血糖界值；非糖尿病者低血糖按 < 2.8 mmol/L 判断。",
+     L"xths glu glucose 血糖 葡萄糖 低血糖 换算 mg/dl mmol"},
     kGlucoseInputs, kGlucoseOutputs, kGlucoseRules, kGlucoseExamples);
 
-extern const ToolSpec kCreatinineTool =
+extern constexpr ToolSpec kCreatinineTool =
     formula_tool({220, L"肌酐换算", L"µmol/L 换算为 mg/dL", L"检验换算",
                   L"肌酐摩尔质量 113.12 g/mol：1 mg/dL = 88.4 µmol/L",
-                  L"国外文献与公式多用 mg/dL，录入前先换算。"},
+                  L"国外文献与公式多用 mg/dL，录入前先换算。",
+                  L"jghs scr cr creatinine 肌酐 血肌酐 换算 umol µmol mg/dl"},
                  kCreatinineInputs, kCreatinineOutputs, kCreatinineRules, kCreatinineExamples);

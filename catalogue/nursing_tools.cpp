@@ -30,7 +30,7 @@ constexpr OutputSpec kBradenOutputs[] = {
 constexpr VerdictRule kBradenRules[] = {
     {"sensory<1||sensory>4||moisture<1||moisture>4||activity<1||activity>4||mobility<1||"
      "mobility>4||nutrition<1||nutrition>4||friction<1||friction>3",
-     2, L"请核对输入：前五项 1–4 分，摩擦力 1–3 分"},
+     2, L"请核对输入：前五项 1–4 分，摩擦力 1–3 分", true},
     {"total<=9", 2, L"极高危（≤ 9 分）：立即落实全面预防措施"},
     {"total<=12", 2, L"高危（10–12 分）：落实压力性损伤预防措施"},
     {"total<=14", 1, L"中危（13–14 分）：定时翻身，减压护理"},
@@ -44,7 +44,7 @@ constexpr WorkedExample kBradenExamples[] = {
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=3 friction=3", L"14", 1},
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=2", L"12", 2},
     {L"sensory=1 moisture=1 activity=1 mobility=2 nutrition=2 friction=2", L"9", 2},
-    {L"friction=4", L"24", 2},
+    {L"friction=4", L"--", 2},
 };
 
 constexpr InputChoice kHistoryChoices[] = {{0, L"无"}, {25, L"有"}};
@@ -69,7 +69,7 @@ constexpr OutputSpec kMorseOutputs[] = {
 constexpr VerdictRule kMorseRules[] = {
     {"!(history==0||history==25)||!(diagnosis==0||diagnosis==15)||!(aid==0||aid==15||aid==30)||"
      "!(iv==0||iv==20)||!(gait==0||gait==10||gait==20)||!(mental==0||mental==15)",
-     2, L"请核对输入：各项请从列表选择"},
+     2, L"请核对输入：各项请从列表选择", true},
     {"total>=45", 2, L"跌倒高危（≥ 45 分）：落实高危防跌倒措施"},
     {"total>=25", 1, L"跌倒中危（25–44 分）：落实标准防跌倒措施"},
     {"1", 0, L"跌倒低危（< 25 分）：常规护理"},
@@ -80,19 +80,21 @@ constexpr WorkedExample kMorseExamples[] = {
     {L"history=25", L"25", 1},
     {L"history=25 diagnosis=15", L"40", 1},
     {L"history=25 iv=20", L"45", 2},
-    {L"aid=20", L"20", 2},
+    {L"aid=20", L"--", 2},
 };
 
 }  // namespace
 
-extern const ToolSpec kBradenTool =
+extern constexpr ToolSpec kBradenTool =
     formula_tool({216, L"Braden 压力性损伤评分", L"压疮风险评估", L"护理评估",
                   L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
-                  L"入院、病情变化及每周定期评估；分值越低风险越高。"},
+                  L"入院、病情变化及每周定期评估；分值越低风险越高。",
+                  L"braden ylxsspf yc 压疮 压力性损伤 褥疮 皮肤"},
                  kBradenInputs, kBradenOutputs, kBradenRules, kBradenExamples);
 
-extern const ToolSpec kMorseTool =
+extern constexpr ToolSpec kMorseTool =
     formula_tool({217, L"Morse 跌倒风险评分", L"住院患者跌倒风险评估", L"护理评估",
                   L"Morse JM 等，Can J Aging 1989；界值 25、45 分为原量表默认值",
-                  L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。"},
+                  L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。",
+                  L"morse ddfxpf 跌倒 坠床 防跌倒 跌倒风险"},
                  kMorseInputs, kMorseOutputs, kMorseRules, kMorseExamples);

@@ -17,12 +17,12 @@ constexpr OutputSpec kEgfrOutputs[] = {
 // KDIGO stages read from the number shown.
 constexpr VerdictRule kEgfrRules[] = {
     {"scr<=0||age<18||age>120||!(sex==1||sex==2)", 2,
-     L"请核对输入：肌酐大于 0，年龄 18–120 岁，性别选男或女"},
-    {"round(egfr)<15", 2, L"G5 期：肾衰竭（eGFR < 15）"},
-    {"round(egfr)<30", 2, L"G4 期：重度下降（eGFR 15–29）"},
-    {"round(egfr)<45", 1, L"G3b 期：中至重度下降（eGFR 30–44）"},
-    {"round(egfr)<60", 1, L"G3a 期：轻至中度下降（eGFR 45–59）"},
-    {"round(egfr)<90", 0, L"G2 期：轻度下降（eGFR 60–89）"},
+     L"请核对输入：肌酐大于 0，年龄 18–120 岁，性别选男或女", true},
+    {"fixed(egfr,0)<15", 2, L"G5 期：肾衰竭（eGFR < 15）"},
+    {"fixed(egfr,0)<30", 2, L"G4 期：重度下降（eGFR 15–29）"},
+    {"fixed(egfr,0)<45", 1, L"G3b 期：中至重度下降（eGFR 30–44）"},
+    {"fixed(egfr,0)<60", 1, L"G3a 期：轻至中度下降（eGFR 45–59）"},
+    {"fixed(egfr,0)<90", 0, L"G2 期：轻度下降（eGFR 60–89）"},
     {"1", 0, L"G1 期：正常或升高（eGFR ≥ 90）"},
 };
 constexpr WorkedExample kEgfrExamples[] = {
@@ -33,7 +33,7 @@ constexpr WorkedExample kEgfrExamples[] = {
     {L"scr=114 age=70 sex=1", L"60", 0},
     {L"scr=116 age=70 sex=1", L"58", 1},
     {L"scr=300 age=60 sex=2", L"15", 2, L"G4 期：重度下降（eGFR 15–29）"},
-    {L"age=17", L"127", 2},
+    {L"age=17", L"--", 2},
 };
 
 constexpr InputSpec kClearanceInputs[] = {
@@ -47,9 +47,9 @@ constexpr OutputSpec kClearanceOutputs[] = {
 };
 constexpr VerdictRule kClearanceRules[] = {
     {"scr<=0||weight<=0||age<18||age>120||!(sex==1||sex==2)", 2,
-     L"请核对输入：肌酐、体重大于 0，年龄 18–120 岁，性别选男或女"},
-    {"round(crcl)<30", 2, L"肌酐清除率 < 30 ml/min，多数药物需调整剂量"},
-    {"round(crcl)<60", 1, L"肌酐清除率 30–59 ml/min，核对药物剂量"},
+     L"请核对输入：肌酐、体重大于 0，年龄 18–120 岁，性别选男或女", true},
+    {"fixed(crcl,0)<30", 2, L"肌酐清除率 < 30 ml/min，多数药物需调整剂量"},
+    {"fixed(crcl,0)<60", 1, L"肌酐清除率 30–59 ml/min，核对药物剂量"},
     {"1", 0, L"肌酐清除率 ≥ 60 ml/min"},
 };
 constexpr WorkedExample kClearanceExamples[] = {
@@ -62,14 +62,16 @@ constexpr WorkedExample kClearanceExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kEgfrTool = formula_tool(
+extern constexpr ToolSpec kEgfrTool = formula_tool(
     {203, L"eGFR（CKD-EPI 2021）", L"估算肾小球滤过率与 CKD 分期", L"肾功能",
      L"CKD-EPI 2021 肌酐方程（Inker LA，N Engl J Med 2021，不含种族系数）；分期 KDIGO 2012",
-     L"适用于 18 岁以上、肌酐稳定者；急性肾损伤时估算值不可靠。"},
+     L"适用于 18 岁以上、肌酐稳定者；急性肾损伤时估算值不可靠。",
+     L"egfr gfr ckd-epi ckd gsxqlgl 肾小球滤过率 肾功能 慢性肾病 肌酐 分期"},
     kEgfrInputs, kEgfrOutputs, kEgfrRules, kEgfrExamples);
 
-extern const ToolSpec kCreatinineClearanceTool =
+extern constexpr ToolSpec kCreatinineClearanceTool =
     formula_tool({204, L"肌酐清除率", L"Cockcroft-Gault 公式", L"肾功能",
                   L"Cockcroft DW，Gault MH，Nephron 1976（未按 1.73 m² 标准化）",
-                  L"药品说明书多按肌酐清除率分档调整剂量；体重用实际体重。"},
+                  L"药品说明书多按肌酐清除率分档调整剂量；体重用实际体重。",
+                  L"ccr crcl cockcroft gault jgqcl 肌酐清除率 肾功能 药物剂量"},
                  kClearanceInputs, kClearanceOutputs, kClearanceRules, kClearanceExamples);

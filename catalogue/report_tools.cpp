@@ -123,65 +123,72 @@ constexpr WorkedExample kPanelExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kRosterTool =
-    report_tool({101, L"护士排班表", L"三班轮转排班", L"护理与排班",
-                 L"三班轮转（白班、夜班、休息），每日每班 1 人，按人员顺序滚动",
-                 L"生成后复制到排班本或表格，再按人员能级与休假调整。"},
-                1, kRosterInputs, kRosterExamples);
+extern constexpr ToolSpec kRosterTool = report_tool(
+    {101, L"护士排班表", L"三班轮转排班", L"护理与排班",
+     L"三班轮转（白班、夜班、休息），每日每班 1 人，按人员顺序滚动",
+     L"生成后复制到排班本或表格，再按人员能级与休假调整。", L"hspbb 排班 护士排班 三班 排班表"},
+    1, kRosterInputs, kRosterExamples);
 
-extern const ToolSpec kDosingTableTool =
+extern constexpr ToolSpec kDosingTableTool =
     report_tool({102, L"给药时间表", L"等间隔给药的时间与日期", L"用药",
                  L"等间隔给药：第 n 次 = 首剂时间 +（n − 1）× 间隔",
-                 L"首剂时间按 24 小时制填写；抗菌药物间隔需结合半衰期与肝肾功能。"},
+                 L"首剂时间按 24 小时制填写；抗菌药物间隔需结合半衰期与肝肾功能。",
+                 L"gysjb q8h q12h 给药时间 用药时间 时间表 间隔给药"},
                 2, kDosingInputs, kDosingExamples);
 
-extern const ToolSpec kBloodDrawTool =
-    report_tool({103, L"采血顺序", L"真空采血管的标准顺序", L"检验",
-                 L"按添加剂排列的标准采血顺序（血培养、枸橼酸钠、血清、肝素、EDTA、氟化钠）",
-                 L"多管采血时按顺序采集，避免添加剂交叉污染。"},
-                3, kBloodDrawInputs, kBloodDrawExamples);
+extern constexpr ToolSpec kBloodDrawTool = report_tool(
+    {103, L"采血顺序", L"真空采血管的标准顺序", L"检验",
+     L"按添加剂排列的标准采血顺序（血培养、枸橼酸钠、血清、肝素、EDTA、氟化钠）",
+     L"多管采血时按顺序采集，避免添加剂交叉污染。", L"cxsx 采血 采血顺序 采血管 真空采血"},
+    3, kBloodDrawInputs, kBloodDrawExamples);
 
-extern const ToolSpec kCriticalValuesTool =
+extern constexpr ToolSpec kCriticalValuesTool =
     report_tool({104, L"检验危急值", L"常见危急值与报告流程", L"检验",
                  L"常见检验危急值参考，以本院《危急值报告目录》为准",
-                 L"危急值须在 15 分钟内电话报告临床并登记。"},
+                 L"危急值须在 15 分钟内电话报告临床并登记。", L"jywjz 危急值 危急 检验危急值 报告"},
                 4, kCriticalInputs, kCriticalExamples);
 
-extern const ToolSpec kHighAlertTool = report_tool(
-    {105, L"高警示药品", L"类别与管理要点", L"用药",
-     L"高警示药品分类管理：专区存放、专用标识、双人核对", L"选择药品类别，查看管理要点。"},
-    5, kHighAlertInputs, kHighAlertExamples);
+extern constexpr ToolSpec kHighAlertTool =
+    report_tool({105, L"高警示药品", L"类别与管理要点", L"用药",
+                 L"高警示药品分类管理：专区存放、专用标识、双人核对",
+                 L"选择药品类别，查看管理要点。", L"gjsyp 高警示 高危药品 高警示药品 双人核对"},
+                5, kHighAlertInputs, kHighAlertExamples);
 
-extern const ToolSpec kCompatibilityTool =
+extern constexpr ToolSpec kCompatibilityTool =
     report_tool({106, L"注射剂配伍", L"两种注射剂能否同瓶", L"用药",
                  L"常见注射剂配伍禁忌（收录 10 种药物），以本院配伍表为准",
-                 L"未收录的组合不等于可以配伍；现配现用，换药间隔冲管。"},
+                 L"未收录的组合不等于可以配伍；现配现用，换药间隔冲管。",
+                 L"zsjpw 配伍 配伍禁忌 注射剂 输液 同瓶"},
                 6, kCompatibilityInputs, kCompatibilityExamples);
 
-extern const ToolSpec kFollowUpTool =
+extern constexpr ToolSpec kFollowUpTool =
     report_tool({107, L"随访计划", L"按间隔生成随访日期", L"护理与排班",
                  L"以今天为基准：第 n 次 = 今天 + 首次天数 +（n − 1）× 间隔",
-                 L"日期按本机今天的日期计算；可复制给患者或用于短信提醒。"},
+                 L"日期按本机今天的日期计算；可复制给患者或用于短信提醒。",
+                 L"sfjh 随访 复诊 随访计划 随访日期"},
                 7, kFollowUpInputs, kFollowUpExamples);
 
-extern const ToolSpec kSurgicalChecklistTool =
+extern constexpr ToolSpec kSurgicalChecklistTool =
     report_tool({108, L"手术安全核查", L"麻醉前、手术前、离室前", L"护理与排班",
                  L"手术安全核查三步法：麻醉实施前、手术开始前、患者离室前",
-                 L"三方共同口述确认并签字，任一环节缺失不得开台。"},
+                 L"三方共同口述确认并签字，任一环节缺失不得开台。",
+                 L"ssaqhc who 手术安全核查 核查 手术核查 三方核查"},
                 8, kChecklistExamples);
 
-extern const ToolSpec kHandoverTool =
+extern constexpr ToolSpec kHandoverTool =
     report_tool({109, L"交班报告模板", L"按床位生成交班表", L"护理与排班",
                  L"床旁交接班要素：诊断、生命体征、处置、管路、下一班关注",
-                 L"危重、新入院、手术、输血及病情变化患者逐一床旁交接。"},
+                 L"危重、新入院、手术、输血及病情变化患者逐一床旁交接。",
+                 L"jbbgmb 交班 交接班 交班报告 交班本"},
                 9, kHandoverInputs, kHandoverExamples);
 
-extern const ToolSpec kInfusionCardTool =
-    report_tool({110, L"输液卡", L"静脉输液卡与滴速", L"用药",
-                 L"标准输液器 20 滴/ml：滴/分 × 3 = ml/h", L"药量按医嘱单位填写；双人核对后悬挂。"},
-                10, kInfusionInputs, kInfusionExamples);
+extern constexpr ToolSpec kInfusionCardTool = report_tool(
+    {110, L"输液卡", L"静脉输液卡与滴速", L"用药", L"标准输液器 20 滴/ml：滴/分 × 3 = ml/h",
+     L"药量按医嘱单位填写；双人核对后悬挂。", L"syk 输液卡 输液 滴速 瓶签"},
+    10, kInfusionInputs, kInfusionExamples);
 
-extern const ToolSpec kLabPanelsTool =
+extern constexpr ToolSpec kLabPanelsTool =
     report_tool({111, L"检验套餐说明", L"项目、采血管与注意事项", L"检验",
-                 L"常用检验套餐的项目、采血管与采集注意事项", L"选择套餐，查看项目与注意事项。"},
+                 L"常用检验套餐的项目、采血管与采集注意事项", L"选择套餐，查看项目与注意事项。",
+                 L"jytcsm 检验套餐 套餐 检验项目 采血管"},
                 11, kPanelInputs, kPanelExamples);

@@ -20,7 +20,7 @@ constexpr InputSpec kGcsInputs[] = {
 constexpr OutputSpec kGcsOutputs[] = {{"gcs", L"GCS 总分", L"分", "eye+verbal+motor", "int"}};
 constexpr VerdictRule kGcsRules[] = {
     {"eye<1||eye>4||verbal<1||verbal>5||motor<1||motor>6", 2,
-     L"请核对输入：睁眼 1–4、语言 1–5、运动 1–6 分"},
+     L"请核对输入：睁眼 1–4、语言 1–5、运动 1–6 分", true},
     {"gcs<=8", 2, L"重度意识障碍（≤ 8 分），注意保护气道"},
     {"gcs<=12", 1, L"中度意识障碍（9–12 分）"},
     {"1", 0, L"轻度或无意识障碍（13–15 分）"},
@@ -28,7 +28,7 @@ constexpr VerdictRule kGcsRules[] = {
 constexpr WorkedExample kGcsExamples[] = {
     {L"eye=4 verbal=5 motor=6", L"15", 0}, {L"eye=3 verbal=4 motor=6", L"13", 0},
     {L"eye=3 verbal=3 motor=6", L"12", 1}, {L"eye=2 verbal=3 motor=4", L"9", 1},
-    {L"eye=2 verbal=2 motor=4", L"8", 2},  {L"eye=5", L"16", 2},
+    {L"eye=2 verbal=2 motor=4", L"8", 2},  {L"eye=5", L"--", 2},
 };
 
 constexpr InputSpec kQsofaInputs[] = {
@@ -40,13 +40,13 @@ constexpr OutputSpec kQsofaOutputs[] = {
     {"score", L"qSOFA", L"分", "(rr>=22)+(sbp<=100)+(gcs<15)", "int"}};
 // A score of 2 or more means a higher risk of a poor outcome, not a diagnosis of sepsis.
 constexpr VerdictRule kQsofaRules[] = {
-    {"rr<=0||sbp<=0||gcs<3||gcs>15", 2, L"请核对输入：呼吸、血压大于 0，GCS 3–15 分"},
+    {"rr<=0||sbp<=0||gcs<3||gcs>15", 2, L"请核对输入：呼吸、血压大于 0，GCS 3–15 分", true},
     {"score>=2", 2, L"qSOFA ≥ 2：不良结局风险较高，评估脓毒症"},
     {"1", 0, L"qSOFA < 2：仍需结合病情动态评估"},
 };
 constexpr WorkedExample kQsofaExamples[] = {
-    {L"rr=18 sbp=120 gcs=15", L"0", 0}, {L"rr=22", L"1", 0},  {L"rr=22 sbp=100", L"2", 2},
-    {L"rr=21 sbp=101 gcs=14", L"1", 0}, {L"gcs=16", L"0", 2},
+    {L"rr=18 sbp=120 gcs=15", L"0", 0}, {L"rr=22", L"1", 0},   {L"rr=22 sbp=100", L"2", 2},
+    {L"rr=21 sbp=101 gcs=14", L"1", 0}, {L"gcs=16", L"--", 2},
 };
 
 constexpr InputSpec kMeldInputs[] = {
@@ -65,10 +65,10 @@ constexpr OutputSpec kMeldOutputs[] = {
 };
 constexpr VerdictRule kMeldRules[] = {
     {"bili<=0||inr<=0||scr<=0||!(dialysis==0||dialysis==1)", 2,
-     L"请核对输入：胆红素、INR、肌酐应大于 0，透析选是或否"},
-    {"round(meld)>=30", 2, L"MELD ≥ 30：3 个月死亡风险很高"},
-    {"round(meld)>=20", 1, L"MELD 20–29：3 个月死亡风险高"},
-    {"round(meld)>=10", 1, L"MELD 10–19：3 个月死亡风险中等"},
+     L"请核对输入：胆红素、INR、肌酐应大于 0，透析选是或否", true},
+    {"fixed(meld,0)>=30", 2, L"MELD ≥ 30：3 个月死亡风险很高"},
+    {"fixed(meld,0)>=20", 1, L"MELD 20–29：3 个月死亡风险高"},
+    {"fixed(meld,0)>=10", 1, L"MELD 10–19：3 个月死亡风险中等"},
     {"1", 0, L"MELD < 10：3 个月死亡风险低"},
 };
 constexpr WorkedExample kMeldExamples[] = {
@@ -97,7 +97,7 @@ constexpr OutputSpec kChildPughOutputs[] = {
 };
 constexpr VerdictRule kChildPughRules[] = {
     {"bili<=0||alb<=0||inr<=0||ascites<1||ascites>3||enceph<1||enceph>3", 2,
-     L"请核对输入：化验值大于 0，腹水与肝性脑病从列表选择"},
+     L"请核对输入：化验值大于 0，腹水与肝性脑病从列表选择", true},
     {"score>=10", 2, L"C 级（10–15 分）：肝功能失代偿"},
     {"score>=7", 1, L"B 级（7–9 分）：肝功能中度受损"},
     {"1", 0, L"A 级（5–6 分）：肝功能代偿良好"},
@@ -112,26 +112,30 @@ constexpr WorkedExample kChildPughExamples[] = {
 
 }  // namespace
 
-extern const ToolSpec kGcsTool =
+extern constexpr ToolSpec kGcsTool =
     formula_tool({210, L"格拉斯哥昏迷评分 GCS", L"睁眼、语言、运动三项", L"重症与评分",
                   L"Teasdale G，Jennett B，Lancet 1974；≤ 8 重度、9–12 中度、13–15 轻度",
-                  L"气管插管或失语者语言项无法评估时，请在记录中注明。"},
+                  L"气管插管或失语者语言项无法评估时，请在记录中注明。",
+                  L"gcs glsghmpf 格拉斯哥 昏迷 意识 意识障碍 昏迷评分"},
                  kGcsInputs, kGcsOutputs, kGcsRules, kGcsExamples);
 
-extern const ToolSpec kQsofaTool = formula_tool(
+extern constexpr ToolSpec kQsofaTool = formula_tool(
     {218, L"qSOFA 评分", L"床旁快速序贯器官衰竭评分", L"重症与评分",
      L"Seymour CW 等，JAMA 2016（Sepsis-3）：≥ 2 分提示不良结局风险增高，不作为脓毒症诊断",
-     L"呼吸 ≥ 22 次/分、收缩压 ≤ 100 mmHg、意识改变（GCS < 15）各 1 分。"},
+     L"呼吸 ≥ 22 次/分、收缩压 ≤ 100 mmHg、意识改变（GCS < 15）各 1 分。",
+     L"qsofa sofa sepsis pf 脓毒症 感染 快速序贯器官衰竭"},
     kQsofaInputs, kQsofaOutputs, kQsofaRules, kQsofaExamples);
 
-extern const ToolSpec kMeldTool = formula_tool(
+extern constexpr ToolSpec kMeldTool = formula_tool(
     {214, L"MELD 评分", L"终末期肝病模型（原始版）", L"消化与肝病",
      L"Kamath PS 等，Hepatology 2001；UNOS 规则（下限 1.0，肌酐上限 4.0，透析，封顶 40）",
-     L"原始 MELD，非 MELD-Na 或 MELD 3.0；1 mg/dL 胆红素 = 17.1 µmol/L。"},
+     L"原始 MELD，非 MELD-Na 或 MELD 3.0；1 mg/dL 胆红素 = 17.1 µmol/L。",
+     L"meld pf 终末期肝病 肝硬化 肝移植 肝功能"},
     kMeldInputs, kMeldOutputs, kMeldRules, kMeldExamples);
 
-extern const ToolSpec kChildPughTool =
+extern constexpr ToolSpec kChildPughTool =
     formula_tool({215, L"Child-Pugh 分级", L"肝硬化肝功能分级", L"消化与肝病",
                   L"Pugh RNH 等，Br J Surg 1973；胆红素 34、51 µmol/L（2、3 mg/dL）分档",
-                  L"白蛋白 > 35 g/L 1 分，28–35 g/L 2 分；INR < 1.7 1 分，1.7–2.3 2 分。"},
+                  L"白蛋白 > 35 g/L 1 分，28–35 g/L 2 分；INR < 1.7 1 分，1.7–2.3 2 分。",
+                  L"child pugh cp fj 肝硬化 肝功能分级 肝功能"},
                  kChildPughInputs, kChildPughOutputs, kChildPughRules, kChildPughExamples);

@@ -42,6 +42,7 @@ constexpr ToolSpec kBuiltinTool = {
     0,
     count_of(kExamples),
     kExamples,
+    L"dgc chol tc sorvane 胆固醇 总胆固醇 血脂 换算 mmol mg/dl",
 };
 
 }  // namespace

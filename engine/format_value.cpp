@@ -12,15 +12,26 @@ namespace {
 constexpr std::int32_t kPrintedNumberText = 80;
 constexpr double kDayNumberLimit = 9223372036854775808.0;  // 2^63
 
+constexpr std::int32_t kDatePrecision = -1;
+constexpr std::int32_t kWeeksDaysPrecision = -2;
+constexpr double kDaysPerWeek = 7.0;
+constexpr double kExactWholeLimit = 9007199254740992.0;  // 2^53
+
 struct FormatCode {
     const char* code;
-    std::int32_t precision;  // -1 marks the date
+    std::int32_t precision;  // or one of the marks above
     const char* suffix;
 };
 
 // Searched in order; any other code, "f2" among them, shows two decimals.
 constexpr FormatCode kFormatCodes[] = {
-    {"f0", 0, ""}, {"f1", 1, ""}, {"f3", 3, ""}, {"int", 0, ""}, {"pct", 1, "%"}, {"date", -1, ""},
+    {"f0", 0, ""},
+    {"f1", 1, ""},
+    {"f3", 3, ""},
+    {"int", 0, ""},
+    {"pct", 1, "%"},
+    {"date", kDatePrecision, ""},
+    {"wd", kWeeksDaysPrecision, ""},
 };
 constexpr FormatCode kDefaultCode = {"f2", 2, ""};
 
@@ -60,6 +71,34 @@ void format_number(const FormatCode& code, double value, wchar_t* out, std::int3
     text_copy(out, capacity, L"--");
 }
 
+// A count of days as weeks and days, "32 周 4 天"; a fraction of a day is dropped.
+void format_weeks_days(double value, wchar_t* out, std::int32_t capacity) {
+    double days = std::trunc(std::fabs(value));
+    // Beyond 2^53 a day count has lost its units, and the split would be wrong.
+    if (days >= kExactWholeLimit) {
+        text_copy(out, capacity, L"--");
+        return;
+    }
+    double weeks = std::floor(days / kDaysPerWeek);
+    double rest = days - weeks * kDaysPerWeek;
+    char weeks_text[kPrintedNumberText];
+    char rest_text[kPrintedNumberText];
+    if (print_fixed(weeks_text, kPrintedNumberText, weeks, 0) < 0 ||
+        print_fixed(rest_text, kPrintedNumberText, rest, 0) < 0) {
+        text_copy(out, capacity, L"--");
+        return;
+    }
+    wchar_t weeks_wide[kPrintedNumberText];
+    wchar_t rest_wide[kPrintedNumberText];
+    text_widen(weeks_wide, kPrintedNumberText, weeks_text);
+    text_widen(rest_wide, kPrintedNumberText, rest_text);
+    if (text_format(out, capacity, L"%ls%ls 周 %ls 天", value < 0.0 && days > 0.0 ? L"-" : L"",
+                    static_cast<const wchar_t*>(weeks_wide),
+                    static_cast<const wchar_t*>(rest_wide)) < 0) {
+        text_copy(out, capacity, L"--");
+    }
+}
+
 }  // namespace
 
 void format_value(const char* format, double value, wchar_t* out, std::int32_t capacity) {
@@ -69,7 +108,11 @@ void format_value(const char* format, double value, wchar_t* out, std::int32_t c
         text_copy(out, capacity, L"--");
         return;
     }
-    if (code.precision < 0) {
+    if (code.precision == kWeeksDaysPrecision) {
+        format_weeks_days(value, out, capacity);
+        return;
+    }
+    if (code.precision == kDatePrecision) {
         civil_from_days(static_cast<DayNumber>(std::trunc(value)), out, capacity);
         return;
     }

@@ -21,3 +21,6 @@ void default_input_state(const ToolSpec& tool, InputState& state) {
     for (CheckedItems& checked : state.checked)
         checked = 0;
 }
+
+// Reached only by a descriptor built at run time; one built at compile time fails the build here.
+void checklist_must_be_last_with_five_items_in_view() {}

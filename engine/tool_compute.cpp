@@ -9,14 +9,20 @@ namespace {
 constexpr std::int32_t kDetailLine = 256;
 constexpr const wchar_t* kFailedNotice = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 constexpr const wchar_t* kDefaultVerdict = L"请核对输入参数后重新计算";
+constexpr const wchar_t* kNoValue = L"--";
 
-void append_detail_lines(const ToolSpec& tool, const double* output_values, wchar_t* detail,
-                         std::int32_t detail_capacity) {
+// Implausible inputs show "--" for every output: a number computed from them would be nonsense.
+void append_detail_lines(const ToolSpec& tool, const double* output_values, bool implausible,
+                         wchar_t* detail, std::int32_t detail_capacity) {
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
         wchar_t value_text[kValueTextCapacity];
         wchar_t line[kDetailLine];
-        format_value(output.format, output_values[i], value_text, kValueTextCapacity);
+        if (implausible) {
+            text_copy(value_text, kValueTextCapacity, kNoValue);
+        } else {
+            format_value(output.format, output_values[i], value_text, kValueTextCapacity);
+        }
         if (output.unit != nullptr && output.unit[0] != L'\0') {
             text_format(line, kDetailLine, L"%ls：%ls %ls\r\n", output.label, value_text,
                         output.unit);
@@ -36,15 +42,11 @@ bool rule_fires(const ToolSpec& tool, const VerdictRule& rule, const double* inp
     return error == 0 && value != 0.0;
 }
 
-void choose_verdict(const ToolSpec& tool, const double* input_values, const double* output_values,
-                    wchar_t* verdict, std::int32_t verdict_capacity, VerdictLevel* level) {
-    for (std::int32_t k = 0; k < tool.rule_count; ++k) {
-        const VerdictRule& rule = tool.rules[k];
-        if (rule_fires(tool, rule, input_values, output_values)) {
-            text_copy(verdict, verdict_capacity, rule.message);
-            *level = rule.level;
-            break;
-        }
+void show_verdict(const VerdictRule* rule, wchar_t* verdict, std::int32_t verdict_capacity,
+                  VerdictLevel* level) {
+    if (rule != nullptr) {
+        text_copy(verdict, verdict_capacity, rule->message);
+        *level = rule->level;
     }
     if (verdict_capacity > 0 && verdict[0] == L'\0') {
         text_copy(verdict, verdict_capacity, kDefaultVerdict);
@@ -56,6 +58,22 @@ void clear(wchar_t* text, std::int32_t capacity) {
 }
 
 }  // namespace
+
+const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_values,
+                                     const double* output_values) {
+    for (std::int32_t k = 0; k < tool.rule_count; ++k) {
+        if (rule_fires(tool, tool.rules[k], input_values, output_values)) return &tool.rules[k];
+    }
+    return nullptr;
+}
+
+bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values) {
+    if (tool.report_kind != 0) return false;
+    double output_values[kMaxValues] = {};
+    tool_evaluate_outputs(tool, input_values, output_values);
+    const VerdictRule* rule = tool_verdict_rule(tool, input_values, output_values);
+    return rule != nullptr && rule->implausible;
+}
 
 // Value i is stored only after formula i ran, so a formula reads the outputs before it and 0.0
 // for itself and every later one.
@@ -85,9 +103,13 @@ VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wcha
     } else {
         double output_values[kMaxValues] = {};
         bool some_failed = tool_evaluate_outputs(tool, input_values, output_values);
-        append_detail_lines(tool, output_values, detail, detail_capacity);
-        if (some_failed) text_append(detail, detail_capacity, kFailedNotice);
-        choose_verdict(tool, input_values, output_values, verdict, verdict_capacity, level);
+        const VerdictRule* rule = tool_verdict_rule(tool, input_values, output_values);
+        bool implausible = rule != nullptr && rule->implausible;
+        append_detail_lines(tool, output_values, implausible, detail, detail_capacity);
+        if (some_failed && !implausible) text_append(detail, detail_capacity, kFailedNotice);
+        show_verdict(rule, verdict, verdict_capacity, level);
+        // No result is kept from implausible inputs: nothing to save, copy or print.
+        if (implausible) return *level;
     }
     text_copy(result_copy, result_copy_capacity, detail_capacity > 0 ? detail : L"");
     return *level;

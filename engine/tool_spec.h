@@ -65,14 +65,13 @@ template <std::size_t N>
 constexpr InputSpec checklist_input(const char* name, const wchar_t* label, const wchar_t* unit,
                                     const ChecklistItem (&items)[N]) {
     static_assert(N <= kMaxChecklistItems, "a checklist holds at most 40 items");
-    return {name,         label, unit, 0.0, 0, nullptr, InputKind::Checklist,
-            static_cast<std::int32_t>(N), items};
+    return {name, label, unit, 0.0, 0, nullptr, InputKind::Checklist, static_cast<std::int32_t>(N),
+            items};
 }
 
 // A date input that starts at today's local date (when the form is built or the self-test runs).
 constexpr InputSpec today_date_input(const char* name, const wchar_t* label) {
-    return {name,    label, L"", 0.0, 0, nullptr, InputKind::Date, 0,
-            nullptr, DateDefault::Today};
+    return {name, label, L"", 0.0, 0, nullptr, InputKind::Date, 0, nullptr, DateDefault::Today};
 }
 
 // A date input that starts at a fixed day number.
@@ -168,10 +167,26 @@ constexpr std::int32_t count_of(const T (&)[N]) {
     return static_cast<std::int32_t>(N);
 }
 
-// The input count of a form: more rows than the panel holds fail the build.
+// A checklist runs from its row to the foot of the input panel; with at most this many rows
+// above it, at least five of its items stay in view.
+constexpr std::int32_t kMaxRowsAboveChecklist = 10;
+
+// Never defined as constexpr: reaching it while a descriptor is built at compile time fails the
+// build.
+void checklist_must_be_last_with_five_items_in_view();
+
+// The input count of a form: more rows than the panel holds fail the build, and so does a
+// checklist that is not the last input or stands too low to show five items (for a descriptor
+// defined constexpr, as the catalogue's are).
 template <std::size_t N>
-constexpr std::int32_t form_rows(const InputSpec (&)[N]) {
+constexpr std::int32_t form_rows(const InputSpec (&inputs)[N]) {
     static_assert(N <= kMaxFormRows, "the input panel holds at most 16 rows");
+    for (std::size_t i = 0; i < N; ++i) {
+        bool checklist = inputs[i].kind == InputKind::Checklist && inputs[i].choice_count == 0;
+        if (checklist && (i + 1 != N || i > static_cast<std::size_t>(kMaxRowsAboveChecklist))) {
+            checklist_must_be_last_with_five_items_in_view();
+        }
+    }
     return static_cast<std::int32_t>(N);
 }
 

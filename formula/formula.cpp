@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 
 #include "engine/number_scan.h"
+#include "engine/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,6 +16,9 @@ namespace {
 constexpr int kNameBuffer = 64;
 // pow(x, t) with t the double nearest to 1/3: a deliberate approximation of the cube root.
 constexpr double kCubeRootExponent = 0.3333333333333333;
+// fixed(x, n) rounds to at most six decimals; the largest double prints 309 digits before them.
+constexpr double kFixedMaxDecimals = 6.0;
+constexpr std::int32_t kFixedText = 330;
 
 struct FormulaState {
     const ToolSpec& tool;
@@ -155,7 +159,22 @@ double call_function1(FormulaState& s, const char* name, double x) {
     return fail(s);
 }
 
+// x as the display prints it with n decimals (the exact binary value rounded, ties to even), read
+// back as the nearest double, so that a condition grades the number the user sees.
+double fixed_decimals(FormulaState& s, double x, double n) {
+    if (!(n >= 0.0 && n <= kFixedMaxDecimals && n == std::floor(n))) return fail(s);
+    if (!std::isfinite(x)) return x;
+    char text[kFixedText];
+    std::int32_t length = print_fixed(text, kFixedText, x, static_cast<std::int32_t>(n));
+    // Only a value far beyond 2^53 is too long to print, and it has no fraction to round.
+    if (length < 0) return x;
+    double value = x;
+    std::from_chars(text, text + length, value);
+    return value;
+}
+
 double call_function2(FormulaState& s, const char* name, double a, double b) {
+    if (std::strcmp(name, "fixed") == 0) return fixed_decimals(s, a, b);
     if (std::strcmp(name, "min") == 0) return a < b ? a : b;
     if (std::strcmp(name, "max") == 0) return a > b ? a : b;
     if (std::strcmp(name, "pow") == 0) return std::pow(a, b);

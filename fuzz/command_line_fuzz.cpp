@@ -48,14 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read_input_number(text, &number) && !std::isfinite(number)) std::abort();
     (void)value;
 
-    const ToolSpec* tool = find_tool(size > 0 ? 200 + data[0] % 21 : 203);
-    if (tool == nullptr) tool = builtin_tool();
-    double values[kMaxValues] = {};
+    // Any tool of the catalogue, so that checklists and dates are read too.
+    ToolList list = tool_catalogue();
+    const ToolSpec* tool = list.tools[size > 0 ? data[0] % list.count : 0];
+    InputState state = {};
     wchar_t reason[kUsageCapacity];
-    if (!assign_inputs(*tool, text, values, reason, kUsageCapacity)) {
+    if (!assign_inputs(*tool, text, state, reason, kUsageCapacity)) {
         check_terminated(reason, kUsageCapacity);
     }
-    for (double assigned : values) {
+    for (double assigned : state.values) {
         if (!std::isfinite(assigned)) std::abort();
     }
     return 0;

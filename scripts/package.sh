@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release: a stripped sorvane.exe (at most 512 KiB) and the Windows Installer package
+# Builds the release: a stripped sorvane.exe (at most 1 MiB) and the Windows Installer package
 # sorvane-<version>-x64.msi, both in build/package. The version is the build's (CMake's project
 # version); PACKAGE_VERSION overrides the package's version, for upgrade tests only.
 set -euo pipefail
@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/build.sh windows >/dev/null
 version="${PACKAGE_VERSION:-$(cat build/windows/version.txt)}"
 out="${PACKAGE_DIR:-build/package}"
-max_bytes=$((512 * 1024))
+max_bytes=$((1024 * 1024))
 
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT

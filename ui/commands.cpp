@@ -12,17 +12,21 @@ constexpr std::int32_t kInputMessage = 256;
 constexpr std::int32_t kAboutText = 1400;
 constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
+constexpr const wchar_t* kImplausibleNotice = L"输入不合理，请核对后重新计算";
 
-// Reads every input box; on a value that is not finite, says which input and returns false
-// with nothing changed, so the last completed calculation's values stay as they were.
-bool read_inputs(double* values) {
+// Reads every input; on a value that cannot be read, says which input and what it expects and
+// returns false with nothing changed, so the last completed calculation's values stay as they
+// were.
+bool read_inputs(InputState& inputs) {
     const ToolSpec& tool = *g_window.tool;
     for (std::int32_t i = 0; i < form_input_count(); ++i) {
-        values[i] = form_input_value(i);
-        if (!std::isfinite(values[i])) {
+        if (!form_input_read(i, &inputs.values[i], &inputs.checked[i])) {
+            bool date = input_kind(tool.inputs[i]) == InputKind::Date;
             wchar_t message[kInputMessage];
-            text_format(message, kInputMessage, L"第 %d 项“%ls”请输入数字。", i + 1,
-                        tool.inputs[i].label);
+            text_format(
+                message, kInputMessage,
+                date ? L"第 %d 项“%ls”请输入日期，如 2026-03-01。" : L"第 %d 项“%ls”请输入数字。",
+                i + 1, tool.inputs[i].label);
             MessageBoxW(g_window.main_window, message, L"输入有误", MB_ICONWARNING);
             SetFocus(g_window.input_edits[i]);
             return false;
@@ -60,16 +64,26 @@ bool open_clipboard() {
 
 }  // namespace
 
+bool has_kept_result(const wchar_t* not_calculated_notice) {
+    if (g_window.last_result[0] != L'\0') return true;
+    if (g_window.result_implausible) {
+        MessageBoxW(g_window.main_window, kImplausibleNotice, L"提示", MB_ICONWARNING);
+    } else {
+        MessageBoxW(g_window.main_window, not_calculated_notice, L"提示", MB_ICONINFORMATION);
+    }
+    return false;
+}
+
 void compute_command() {
-    double values[kMaxValues] = {};
-    if (!read_inputs(values)) return;
+    InputState inputs = {};
+    if (!read_inputs(inputs)) return;
     const ToolSpec& tool = *g_window.tool;
-    for (std::int32_t i = 0; i < form_input_count(); ++i)
-        g_window.input_values[i] = values[i];
+    g_window.inputs = inputs;
     wchar_t detail[kWindowDetail];
     wchar_t verdict[kVerdictCapacity];
-    tool_compute(tool, g_window.input_values, detail, kWindowDetail, verdict, kVerdictCapacity,
+    tool_compute(tool, g_window.inputs.values, detail, kWindowDetail, verdict, kVerdictCapacity,
                  &g_window.verdict_level, g_window.last_result, kLastResultCapacity);
+    g_window.result_implausible = tool_inputs_implausible(tool, g_window.inputs.values);
 
     g_window.summary_text[0] = L'\0';
     SetWindowTextW(g_window.result_edit, detail);
@@ -88,10 +102,7 @@ void compute_command() {
 }
 
 void copy_result_command() {
-    if (g_window.last_result[0] == L'\0') {
-        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果。", L"提示", MB_ICONINFORMATION);
-        return;
-    }
+    if (!has_kept_result(L"请先点击“计算”生成结果。")) return;
     HGLOBAL block = make_clipboard_block();
     if (block == nullptr) {
         set_status(L"复制失败，请重试");
@@ -120,6 +131,7 @@ void clear_command() {
     SetWindowTextW(g_window.verdict_label, kVerdictPrompt);
     SetWindowTextW(g_window.tip_label, tool.tip != nullptr ? tool.tip : L"");
     g_window.last_result[0] = L'\0';
+    g_window.result_implausible = false;
     g_window.verdict_level = 0;
     set_status(L"已恢复默认值");
 }

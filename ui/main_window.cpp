@@ -1,6 +1,8 @@
 // The main window's start-up, controls and message loop.
 #include "ui/main_window.h"
 
+#include <commctrl.h>
+
 #include "app/window_fit.h"
 #include "engine/wide_text.h"
 
@@ -235,6 +237,9 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_COMMAND:
             if (on_command(LOWORD(wparam))) return 0;
             break;
+        case WM_NOTIFY:
+            if (checklist_notify(*reinterpret_cast<const NMHDR*>(lparam))) return 0;
+            break;
         case WM_CTLCOLOREDIT:
             return reinterpret_cast<LRESULT>(edit_colors(reinterpret_cast<HDC>(wparam)));
         case WM_CTLCOLORSTATIC:
@@ -247,6 +252,8 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 }
 
 int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
     g_window.instance = instance;
     g_window.tool = tool;
     g_window.verdict_level = 0;

@@ -58,7 +58,8 @@ struct MainWindowState {
     wchar_t last_result[kLastResultCapacity];
     wchar_t summary_text[kSummaryCapacity];
     wchar_t status_text[kStatusCapacity];
-    double input_values[kMaxValues];
+    InputState inputs;        // the inputs of the kept result
+    bool result_implausible;  // the last calculation's inputs were implausible: nothing kept
 };
 
 extern MainWindowState g_window;
@@ -90,14 +91,26 @@ void show_tool_texts();
 std::int32_t form_input_count();
 void create_input_rows();
 void destroy_input_rows();
-// The value of input i as the form holds it: the typed number, or the chosen option's value.
-double form_input_value(std::int32_t i);
+// The value of input i as the form holds it: the typed number, the chosen option's value, a
+// checklist's points and checked items, a typed date's day number. False when the text is not a
+// finite number or not a real YYYY-MM-DD date.
+bool form_input_read(std::int32_t i, double* value, CheckedItems* checked);
 // Puts every input back to its default.
 void show_default_inputs();
 // The focus in the first input, or in the window when the tool has none.
 void focus_first_input();
 // Tab and Shift+Tab from the control that has the focus: true when the key was taken.
 bool move_input_focus(const MSG& message);
+
+// A checklist input (checklist_input.cpp): a list with a check box and the points per item,
+// below a label that counts the checked items and their points.
+HWND create_checklist(const InputSpec& input, std::int32_t row_top, int id);
+void show_no_items_checked(HWND list);
+CheckedItems checked_items(HWND list);
+// The label's text: "<label>（已选 n 项，m 分）".
+void show_checklist_count(std::int32_t i);
+// A toggled item updates its checklist's label; false for other notifications.
+bool checklist_notify(const NMHDR& header);
 
 // The menu bar (tool_menu.cpp): tools by category, records and help.
 HMENU create_main_menu();
@@ -117,6 +130,10 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 // Replaces the status line and has the footer repainted.
 void set_status(const wchar_t* text);
+
+// True when a result is kept. Otherwise says why there is none (nothing calculated yet: the
+// notice given; implausible inputs: "输入不合理，请核对后重新计算") and returns false.
+bool has_kept_result(const wchar_t* not_calculated_notice);
 
 // Commands behind the buttons; compute also runs on Enter and F5.
 void compute_command();

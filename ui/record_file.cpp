@@ -78,11 +78,7 @@ void report_failure(const wchar_t* path, AppendResult result) {
 }  // namespace
 
 void save_record_command() {
-    if (g_window.last_result[0] == L'\0') {
-        MessageBoxW(g_window.main_window, L"请先点击“计算”生成结果，再保存记录。", L"提示",
-                    MB_ICONINFORMATION);
-        return;
-    }
+    if (!has_kept_result(L"请先点击“计算”生成结果，再保存记录。")) return;
     wchar_t path[kPathCapacity];
     if (!make_record_file_path(path)) {
         wchar_t name[kRecordNameCapacity];
@@ -93,8 +89,8 @@ void save_record_command() {
     wchar_t header[kRecordRowCapacity];
     wchar_t row[kRecordRowCapacity];
     record_header_row(*g_window.tool, header, kRecordRowCapacity);
-    record_data_row(*g_window.tool, g_window.input_values, g_window.last_result, local_time_now(),
-                    row, kRecordRowCapacity);
+    record_data_row(*g_window.tool, g_window.inputs, g_window.last_result, local_time_now(), row,
+                    kRecordRowCapacity);
     AppendResult result = append_record_file(path, header, row);
     if (result != AppendResult::Written) {
         report_failure(path, result);

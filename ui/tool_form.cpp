@@ -1,14 +1,20 @@
-// The input form: one row per input of the open tool (label, box or drop-down list, unit), its
-// values, and moving through it with Tab as in any Windows dialog.
+// The input form: one row per input of the open tool (label, box, drop-down list or checklist,
+// unit), its values, and moving through it with Tab as in any Windows dialog.
+#include <cmath>
+
 #include "app/form_values.h"
+#include "app/input_text.h"
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
 
 namespace {
 
-// Input rows: label, box and unit, one row every 34 pixels from y = 150.
+// Input rows: label, box and unit, one row every 34 pixels from y = 150; a form of more than 14
+// rows every 30 pixels, so that 16 rows end inside the panel (at y = 623 of 648).
 constexpr int kRowTop = 150;
 constexpr int kRowStep = 34;
+constexpr int kTightRowStep = 30;
+constexpr std::int32_t kRowsAtFullStep = 14;
 constexpr Box kLabelBox = {24, 1, 184, 22};  // y relative to the row
 constexpr Box kValueBox = {216, -4, 152, 27};
 constexpr Box kUnitBox = {374, 0, 78, 22};
@@ -18,9 +24,14 @@ constexpr int kListFieldHeight = kValueBox.height - 6;
 constexpr int kListDropHeight = 300;
 constexpr int kListDropWidth = 260;
 constexpr std::int32_t kInputText = 128;
+constexpr int kChecklistLabelWidth = 428;
+
+int row_step() {
+    return form_input_count() > kRowsAtFullStep ? kTightRowStep : kRowStep;
+}
 
 Box row_box(const Box& box, std::int32_t row, int height) {
-    return {box.x, kRowTop + kRowStep * row + box.y, box.width, height};
+    return {box.x, kRowTop + row_step() * row + box.y, box.width, height};
 }
 
 HWND create_choice_list(const InputSpec& input, std::int32_t i) {
@@ -35,8 +46,24 @@ HWND create_choice_list(const InputSpec& input, std::int32_t i) {
     return list;
 }
 
+// A checklist takes the panel's width below its label, down to the panel's foot.
+void create_checklist_row(std::int32_t i) {
+    const InputSpec& input = g_window.tool->inputs[i];
+    Box label = row_box(kLabelBox, i, 22);
+    label.width = kChecklistLabelWidth;
+    g_window.input_labels[i] =
+        create_child(L"STATIC", 0, 0, label, 0, input.label, g_window.label_font);
+    g_window.input_edits[i] =
+        create_checklist(input, kRowTop + row_step() * i + kRowStep - 6, ID_INPUT_FIRST + i);
+    g_window.input_units[i] = nullptr;
+}
+
 void create_input_row(std::int32_t i) {
     const InputSpec& input = g_window.tool->inputs[i];
+    if (input_kind(input) == InputKind::Checklist) {
+        create_checklist_row(i);
+        return;
+    }
     g_window.input_labels[i] = create_child(L"STATIC", 0, SS_RIGHT, row_box(kLabelBox, i, 22), 0,
                                             input.label, g_window.label_font);
     g_window.input_edits[i] =
@@ -91,31 +118,63 @@ void destroy_input_rows() {
     }
 }
 
-double form_input_value(std::int32_t i) {
+bool form_input_read(std::int32_t i, double* value, CheckedItems* checked) {
     const InputSpec& input = g_window.tool->inputs[i];
-    if (input.choice_count > 0) {
-        auto chosen =
-            static_cast<std::int32_t>(SendMessageW(g_window.input_edits[i], CB_GETCURSEL, 0, 0));
-        return chosen >= 0 && chosen < input.choice_count ? input.choices[chosen].value
-                                                          : input.default_value;
+    HWND control = g_window.input_edits[i];
+    *checked = 0;
+    switch (input_kind(input)) {
+        case InputKind::Choice: {
+            auto chosen = static_cast<std::int32_t>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            *value = chosen >= 0 && chosen < input.choice_count ? input.choices[chosen].value
+                                                                : input.default_value;
+            return true;
+        }
+        case InputKind::Checklist:
+            *checked = checked_items(control);
+            *value = checklist_points(input, *checked);
+            return true;
+        default:
+            break;
     }
     wchar_t text[kInputText];
-    GetWindowTextW(g_window.input_edits[i], text, kInputText);
-    return read_input_value(text);
+    GetWindowTextW(control, text, kInputText);
+    if (input_kind(input) == InputKind::Date) {
+        DayNumber day = 0;
+        if (!read_date_text(text, &day)) return false;
+        *value = static_cast<double>(day);
+        return true;
+    }
+    *value = read_input_value(text);
+    return std::isfinite(*value);
 }
 
+// A date that starts at today is today's date whenever the form is filled.
 void show_default_inputs() {
     const ToolSpec& tool = *g_window.tool;
+    double defaults[kMaxValues];
+    default_input_values(tool, defaults);
     for (std::int32_t i = 0; i < form_input_count(); ++i) {
         const InputSpec& input = tool.inputs[i];
-        if (input.choice_count > 0) {
-            SendMessageW(g_window.input_edits[i], CB_SETCURSEL,
-                         static_cast<WPARAM>(choice_index(input, input.default_value)), 0);
-            continue;
+        HWND control = g_window.input_edits[i];
+        wchar_t text[kInputTextCapacity];
+        switch (input_kind(input)) {
+            case InputKind::Choice:
+                SendMessageW(control, CB_SETCURSEL,
+                             static_cast<WPARAM>(choice_index(input, input.default_value)), 0);
+                break;
+            case InputKind::Checklist:
+                show_no_items_checked(control);
+                show_checklist_count(i);
+                break;
+            case InputKind::Date:
+                write_input_text(input, defaults[i], 0, text, kInputTextCapacity);
+                SetWindowTextW(control, text);
+                break;
+            default:
+                format_default_value(input.default_value, text, kInputTextCapacity);
+                SetWindowTextW(control, text);
+                break;
         }
-        wchar_t text[kDefaultValueText];
-        format_default_value(input.default_value, text, kDefaultValueText);
-        SetWindowTextW(g_window.input_edits[i], text);
     }
 }
 
@@ -138,6 +197,9 @@ bool move_input_focus(const MSG& message) {
         current < 0 ? (backward ? count - 1 : 0) : (current + (backward ? count - 1 : 1)) % count;
     HWND control = g_window.input_edits[next];
     SetFocus(control);
-    if (g_window.tool->inputs[next].choice_count == 0) SendMessageW(control, EM_SETSEL, 0, -1);
+    InputKind kind = input_kind(g_window.tool->inputs[next]);
+    if (kind == InputKind::Number || kind == InputKind::Date) {
+        SendMessageW(control, EM_SETSEL, 0, -1);
+    }
     return true;
 }

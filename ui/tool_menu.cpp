@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::int32_t kMaxCategories = 16;
+constexpr std::int32_t kMaxCategories = 24;
 
 HMENU create_tools_menu() {
     HMENU tools_menu = CreatePopupMenu();
@@ -63,6 +63,7 @@ void select_tool(const ToolSpec* tool) {
     g_window.tool = tool;
     create_input_rows();
     g_window.last_result[0] = L'\0';
+    g_window.result_implausible = false;
     g_window.summary_text[0] = L'\0';
     g_window.verdict_level = 0;
     SetWindowTextW(g_window.main_window, tool->title);

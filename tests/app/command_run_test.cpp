@@ -2,10 +2,13 @@
 // out into its file.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 #include "app/command_run.h"
 #include "app/validation.h"
+#include "catalogue/tool_catalogue.h"
+#include "platform/platform.h"
 #include "support/test_tools.h"
 #include "version.h"
 
@@ -70,14 +73,29 @@ TEST(CommandRun, SelftestOfAnyTool) {
          "VERDICT|G2 期：轻度下降（eGFR 60–89）\r\nDETAIL|eGFR：79 ml/min/1.73m² \r\n"
          "ERRORS|0\r\n"},
         {L"--tool 211 sex=3", kSelftestPassed,
-         "TOOL|211|CHA2DS2-VASc 评分|心血管\r\nLEVEL|2\r\nOUT|CHA2DS2-VASc|2|分\r\n"
+         "TOOL|211|CHA2DS2-VASc 评分|心血管\r\nLEVEL|2\r\nOUT|CHA2DS2-VASc|--|分\r\n"
          "VERDICT|请核对输入：年龄 ≥ 18 岁，性别选男或女，其余各项选是或否\r\n"
-         "DETAIL|CHA2DS2-VASc：2 分 \r\nERRORS|0\r\n"},
+         "DETAIL|CHA2DS2-VASc：-- 分 \r\nERRORS|0\r\n"},
         {L"--tool 999", kSelftestUsage, "USAGE|未知工具编号：999\r\n"},
         {L"--tool 201 age=5", kSelftestUsage, "USAGE|工具 201 没有输入项：age=5\r\n"},
         {L"--tool 201 weight=abc", kSelftestUsage, "USAGE|无法读取数值：weight=abc\r\n"},
         {L"--tool 201 weight=inf", kSelftestUsage, "USAGE|无法读取数值：weight=inf\r\n"},
         {L"--tool", kSelftestUsage, "USAGE|--tool 后缺少工具编号\r\n"},
+        {L"--tool 279 lmp=2026-03-01 on=2026-11-03", kSelftestPassed,
+         "TOOL|279|预产期|妇产与儿科\r\nLEVEL|0\r\nOUT|预产期|2026-12-06|\r\n"
+         "OUT|当前孕周|35 周 2 天|\r\nOUT|距预产期|33|天\r\n"
+         "VERDICT|按末次月经推算，适用于月经规律（约28天周期）者\r\n"
+         "DETAIL|预产期：2026-12-06 当前孕周：35 周 2 天 距预产期：33 天 \r\nERRORS|0\r\n"},
+        {L"--tool 279 lmp=2026-02-30", kSelftestUsage,
+         "USAGE|无法读取日期（格式如 2026-03-01）：lmp=2026-02-30\r\n"},
+        {L"--tool 222 age=2 f=1+17", kSelftestPassed,
+         "TOOL|222|Caprini VTE 风险评估|护理评估\r\nLEVEL|2\r\nOUT|Caprini总分|5|分\r\n"
+         "VERDICT|≥5分：VTE 高危，无高出血风险者药物联合机械预防\r\n"
+         "DETAIL|Caprini总分：5 分 \r\nERRORS|0\r\n"},
+        {L"--tool 222 f=38", kSelftestUsage,
+         "USAGE|无法读取勾选项（项目编号以 + 连接，如 2+5+11，无则为 0）：f=38\r\n"},
+        {L"--tool 201 weight=７０．５", kSelftestPassed,
+         "TOOL|201|体重指数 BMI|体格与营养\r\nLEVEL|1\r\nOUT|体重指数 BMI|24.4|kg/m²\r\n"},
     };
     std::string path = test_file_path("run_selftest.txt");
     for (const RunRow& row : rows) {
@@ -87,7 +105,47 @@ TEST(CommandRun, SelftestOfAnyTool) {
         std::wstring line = L"s.exe --selftest \"" + widen(path) + L"\" " + row.arguments;
         read_command_line(line.c_str(), command);
         EXPECT_EQ(run_command_line(command), row.exit_code);
-        EXPECT_EQ(read_file_bytes(path.c_str()), row.report);
+        std::string report = read_file_bytes(path.c_str());
+        EXPECT_EQ(report.substr(0, std::string(row.report).size()), row.report);
+    }
+}
+
+std::string utf8(const wchar_t* text) {
+    char bytes[4096];
+    std::int32_t length = platform().utf8_from_wide(
+        text, static_cast<std::int32_t>(std::wcslen(text)), bytes, sizeof(bytes));
+    return std::string(bytes, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+// The self-test shows what the window and every worked example show: the outputs in order, "--"
+// from implausible inputs, and the level.
+TEST(CommandRun, SelftestShowsEveryWorkedExample) {
+    std::string path = test_file_path("examples_selftest.txt");
+    ToolList list = tool_catalogue();
+    for (std::int32_t t = 0; t < list.count; ++t) {
+        const ToolSpec& tool = *list.tools[t];
+        for (std::int32_t n = 0; n < tool.example_count && tool.report_kind == 0; ++n) {
+            const WorkedExample& example = tool.examples[n];
+            SCOPED_TRACE(testing::Message() << tool.id << " example " << n + 1);
+            CommandLine command;
+            std::wstring line = L"s.exe --selftest \"" + widen(path) + L"\" --tool " +
+                                std::to_wstring(tool.id) + L" " + example.inputs;
+            read_command_line(line.c_str(), command);
+            // Implausible inputs may fail a formula (exit 2); the outputs show "--" all the same.
+            int exit_code = run_command_line(command);
+            EXPECT_TRUE(exit_code == kSelftestPassed || exit_code == kSelftestOutputFailed);
+            std::string report = read_file_bytes(path.c_str());
+            std::string shown;
+            for (size_t at = report.find("\r\nOUT|"); at != std::string::npos;
+                 at = report.find("\r\nOUT|", at + 1)) {
+                size_t value = report.find('|', report.find('|', at + 2) + 1) + 1;
+                shown += (shown.empty() ? "" : "|") +
+                         report.substr(value, report.find('|', value) - value);
+            }
+            EXPECT_EQ(shown, utf8(example.outputs));
+            EXPECT_NE(report.find("LEVEL|" + std::to_string(example.level) + "\r\n"),
+                      std::string::npos);
+        }
     }
 }
 
@@ -105,6 +163,11 @@ TEST(CommandRun, ListAndValidate) {
     EXPECT_EQ(text.substr(0, first_tool.size()), first_tool);
     EXPECT_NE(text.find("IN|sex|性别||1|1=男;2=女\r\n"), std::string::npos);
     EXPECT_NE(text.find("TOOL|108|护理与排班|手术安全核查|8\r\nTOOL|"), std::string::npos);
+    EXPECT_NE(text.find("IN|lmp|末次月经首日||today|date\r\nIN|on|评估日期||today|date\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("IN|f|危险因素|分|0|checklist|1:1:计划小手术;2:1:近1月内大手术史;"),
+              std::string::npos);
+    EXPECT_NE(text.find(";37:1:其他危险因素（1分）\r\nOUT|total|"), std::string::npos);
 
     read_command_line((L"s.exe --validate \"" + widen(validation) + L"\"").c_str(), command);
     EXPECT_EQ(run_command_line(command), kValidationPassed);
@@ -129,9 +192,9 @@ TEST(CommandRun, FailingExampleSaysWhat) {
               L"得到 201|5.20 / 级别 1 / 边缘升高，建议生活方式干预，应为 201|5.20 / 级别 0");
     EXPECT_FALSE(validation_check(*builtin_tool(), unknown, what, 512));
     EXPECT_EQ(std::wstring(what), L"工具 78 没有输入项：x=1");
-    double values[kMaxValues] = {4.5};
-    EXPECT_FALSE(assign_inputs(*builtin_tool(), L"chol=nan", values, what, 512));
-    EXPECT_EQ(values[0], 4.5);  // a refused value leaves the input as it was
+    InputState state = {{4.5}, {}};
+    EXPECT_FALSE(assign_inputs(*builtin_tool(), L"chol=nan", state, what, 512));
+    EXPECT_EQ(state.values[0], 4.5);  // a refused value leaves the input as it was
 }
 
 }  // namespace

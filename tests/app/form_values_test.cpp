@@ -21,7 +21,7 @@ TEST(FormValues, ReadInputValue) {
         {L"+-3", 0},    {L"0x1A", 26},        {L".5", 0.5},      {L"5.", 5},
         {L"1e-400", 0}, {L"1,5", 1},          {L"1e5x", 1e5},    {L"0.1", 0.1},
         {L"6.2", 6.2},  {L"0x", 0},           {L"e5", 0},        {L"  -0.25 mmol", -0.25},
-        {L"全角", 0},   {L"１２", 0},         {L"0x1p+-2", 1},   {L"0x1p-+2", 1},
+        {L"全角", 0},   {L"１２", 12},        {L"0x1p+-2", 1},   {L"0x1p-+2", 1},
         {L"0x1p", 1},   {L"0x1p+", 1},        {L"0x1p-2", 0.25}, {L"0xg", 0},
     };
     for (const Row& row : rows) {
@@ -33,6 +33,28 @@ TEST(FormValues, ReadInputValue) {
     EXPECT_TRUE(std::isnan(read_input_value(L" NaN(1)")));
     EXPECT_FALSE(std::signbit(read_input_value(L"-")));
     EXPECT_FALSE(std::signbit(read_input_value(L"-abc")));
+}
+
+// What an input method types in full-width mode reads as its ASCII form.
+TEST(FormValues, FullWidthDigitsSignsAndPoint) {
+    struct Row {
+        const wchar_t* text;
+        double value;
+    };
+    const Row rows[] = {
+        {L"７０．５", 70.5}, {L"－３", -3},  {L"＋３", 3},      {L"１e２", 100}, {L"７0.５", 70.5},
+        {L"．５", 0.5},      {L"１，５", 1}, {L"１２ｋｇ", 12}, {L"７　", 7},    {L"０x1A", 26},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(read_input_value(row.text), row.value) << std::wstring(row.text).size();
+        double number = -1;
+        EXPECT_TRUE(read_input_number(row.text, &number));
+        EXPECT_EQ(number, row.value);
+    }
+    double untouched = 9;
+    EXPECT_FALSE(read_input_number(L"－", &untouched));
+    EXPECT_FALSE(read_input_number(L"－－３", &untouched));
+    EXPECT_EQ(untouched, 9);
 }
 
 TEST(FormValues, DefaultValueText) {

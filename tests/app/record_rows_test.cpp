@@ -12,7 +12,10 @@ const LocalTime kTime = {2026, 1, 5, 9, 4, 3};
 
 std::wstring data_row(const ToolSpec& tool, const double* values, const wchar_t* result) {
     static wchar_t row[kRecordRowCapacity];
-    record_data_row(tool, values, result, kTime, row, kRecordRowCapacity);
+    InputState state = {};
+    for (std::int32_t i = 0; i < input_count(tool); ++i)
+        state.values[i] = values[i];
+    record_data_row(tool, state, result, kTime, row, kRecordRowCapacity);
     return row;
 }
 
@@ -66,7 +69,7 @@ TEST(RecordRows, ResultIsCutTo254BeforeQuoting) {
 }
 
 TEST(RecordRows, TimeFieldsHaveFixedWidths) {
-    const double chol[] = {4.5};
+    const InputState chol = {{4.5}, {}};
     wchar_t row[kRecordRowCapacity];
     record_data_row(*builtin_tool(), chol, L"x", {987, 12, 31, 23, 59, 7}, row, kRecordRowCapacity);
     EXPECT_EQ(std::wstring(row).substr(0, 20), L"0987-12-31 23:59:07,");

@@ -32,28 +32,31 @@ TEST(Selftest, BuiltinToolReport) {
 
 const InputSpec kInputs[] = {{"a", L"甲", L"", 3.0}, {"b", L"乙", L"", 4.0}};
 
-// The self-test evaluates each output alone: a formula naming another output reads 0.0 there,
-// while the engine's detail line shows the value computed in order.
-TEST(Selftest, OutputsEvaluatedAloneAndFailuresCounted) {
+// The self-test evaluates the outputs in order, as the detail line shows them: a formula naming an
+// earlier output reads its value, a later one 0.0.
+TEST(Selftest, OutputsEvaluatedInOrderAndFailuresCounted) {
     const OutputSpec outputs[] = {
-        {"sum", L"和", nullptr, "a + b", "f0"},
-        {"twice", L"倍", L"", "sum * 2", "f0"},
-        {"bad", L"坏", L"u", "a / 0", "f1"},
-        {"huge", L"大", L"u", "exp(1000)", "f1"},
+        {"sum", L"和", nullptr, "a + b", "f0"},   {"twice", L"倍", L"", "sum * 2", "f0"},
+        {"bad", L"坏", L"u", "a / 0", "f1"},      {"huge", L"大", L"u", "exp(1000)", "f1"},
+        {"ahead", L"前", L"", "later + 1", "f0"}, {"later", L"后", L"", "5", "f0"},
     };
     const VerdictRule rules[] = {{"twice == 14", 1, L"顺序计算"}};
-    ToolSpec tool = make_tool(kInputs, 2, outputs, 4, rules, 1);
+    ToolSpec tool = make_tool(kInputs, 2, outputs, 6, rules, 1);
     SelftestRun run = run_tool(tool);
     EXPECT_EQ(run.exit_code, kSelftestOutputFailed);
     EXPECT_EQ(run.bytes,
               "TOOL|900|测试工具|测试\r\n"
               "LEVEL|1\r\n"
               "OUT|和|7|\r\n"
-              "OUT|倍|0|\r\n"
+              "OUT|倍|14|\r\n"
               "OUT|坏|0.0|u\r\n"
               "OUT|大|--|u\r\n"
+              "OUT|前|1|\r\n"
+              "OUT|后|5|\r\n"
               "VERDICT|顺序计算\r\n"
-              "DETAIL|和：7 倍：14 坏：0.0 u 大：-- u （部分结果无法计算，请检查输入是否合理） \r\n"
+              "DETAIL|和：7 倍：14 坏：0.0 u 大：-- u 前：1 后：5 "
+              "（部分结果无法计算，请检查输入是否合理） "
+              "\r\n"
               "ERRORS|2\r\n");
 }
 

@@ -84,6 +84,26 @@ TEST(FormatValue, Dates) {
     EXPECT_EQ(shown("date", -9.2233720368547738e18).substr(0, 6), L"-25252");
 }
 
+TEST(FormatValue, WeeksAndDays) {
+    const Row rows[] = {
+        {"wd", 0, L"0 周 0 天"},
+        {"wd", 6, L"0 周 6 天"},
+        {"wd", 7, L"1 周 0 天"},
+        {"wd", 228, L"32 周 4 天"},
+        {"wd", 314, L"44 周 6 天"},
+        {"wd", 20.9, L"2 周 6 天"},
+        {"wd", -17, L"-2 周 3 天"},
+        {"wd", -0.5, L"0 周 0 天"},
+        {"wd", 9007199254740991, L"1286742750677284 周 3 天"},
+        {"wd", 1e30, L"--"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        EXPECT_EQ(shown(row.code, row.value), row.text);
+    }
+    EXPECT_EQ(shown("wd", std::numeric_limits<double>::infinity()), L"--");
+}
+
 // A fixed text too long for the 80-byte number text shows the exponent form, never cut digits.
 TEST(FormatValue, HugeNumbersStayHonest) {
     EXPECT_EQ(shown("f3", 1e75).size(), 79u);

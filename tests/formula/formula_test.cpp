@@ -206,6 +206,19 @@ TEST(Formula, Functions) {
     CHECK_ROWS(rows);
 }
 
+// fixed(x, n) grades what the display shows: the exact binary value rounded, ties to even.
+TEST(Formula, FixedRoundsAsTheDisplayPrints) {
+    const Row rows[] = {
+        {"fixed(64.5,0)", 64, 0},     {"fixed(65.5,0)", 66, 0},     {"fixed(0.125,2)", 0.12, 0},
+        {"fixed(2.675,2)", 2.67, 0},  // its binary value is below the tie
+        {"fixed(-0.5,0)", -0.0, 0},   {"fixed(18.45,1)", 18.4, 0},  {"fixed(18.449999,1)", 18.4, 0},
+        {"fixed(chol,6)", 4.5, 0},    {"fixed(1e300,3)", 1e300, 0}, {"fixed(1,7)", 0, 1},
+        {"fixed(1,0.5)", 0, 1},       {"fixed(1,-1)", 0, 1},        {"fixed(1,nan_in)", 0, 1},
+        {"fixed(nan_in,1)", kNan, 1}, {"fixed(1/zero,1)", 0, 1},    {"fixed(1)", 0, 1},
+    };
+    CHECK_ROWS(rows);
+}
+
 TEST(Formula, Variables) {
     std::string name64 = kName63 + "a";
     std::string name63_call = kName63 + "+1";

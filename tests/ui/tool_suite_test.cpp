@@ -64,7 +64,10 @@ TEST_F(Suite, EveryToolOpens) {
         EXPECT_EQ(window_text(program.window), tool.title);
         for (std::int32_t i = 0; i < tool.input_count; ++i) {
             HWND input = item(ID_INPUT_FIRST + i);
-            EXPECT_EQ(class_name(input), tool.inputs[i].choice_count > 0 ? L"ComboBox" : L"Edit");
+            InputKind kind = input_kind(tool.inputs[i]);
+            EXPECT_EQ(class_name(input), kind == InputKind::Choice      ? L"ComboBox"
+                                         : kind == InputKind::Checklist ? L"SysListView32"
+                                                                        : L"Edit");
         }
         EXPECT_EQ(item(ID_INPUT_FIRST + tool.input_count), nullptr);
         EXPECT_EQ(window_text(item(ID_RESULT)), L"");
@@ -113,7 +116,11 @@ TEST_F(Suite, ChoicesComputeAndRecordsGoToTheToolsFile) {
               "CHA2DS2-VASc 评分,年龄=70,性别=2,充血性心衰=0,高血压=1,糖尿病=0,"
               "卒中/TIA/血栓栓塞=0,血管疾病=0,\"CHA2DS2-VASc：3 分\r\n\"\r\n");
 
-    open_tool(4);
+    ToolList list = tool_catalogue();
+    std::int32_t bmi_index = 0;
+    while (bmi_index < list.count && list.tools[bmi_index]->id != 201)
+        ++bmi_index;
+    open_tool(bmi_index);
     EXPECT_EQ(window_text(program.window), L"体重指数 BMI");
     SendMessageW(item(ID_INPUT_FIRST + 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"80"));
     compute_in(item(ID_INPUT_FIRST + 1));
@@ -274,6 +281,12 @@ TEST(SuiteText, LabelsAndUnitsFitTheirColumns) {
         const ToolSpec& tool = *list.tools[t];
         for (std::int32_t i = 0; i < tool.input_count; ++i) {
             const InputSpec& input = tool.inputs[i];
+            // A checklist's label runs across the panel, with its count beside it.
+            if (input_kind(input) == InputKind::Checklist) {
+                std::wstring label = std::wstring(input.label) + L"（已选 40 项，100 分）";
+                EXPECT_LE(width(label_font, label.c_str()), 428) << tool.id << " " << input.name;
+                continue;
+            }
             EXPECT_LE(width(label_font, input.label), 184) << tool.id << " " << input.name;
             EXPECT_LE(width(unit_font, input.unit), 78) << tool.id << " " << input.name;
             for (std::int32_t c = 0; c < input.choice_count; ++c)
