@@ -214,6 +214,8 @@ void register_finder_class() {
     window_class.cbSize = sizeof(window_class);
     window_class.lpfnWndProc = finder_proc;
     window_class.hInstance = g_window.instance;
+    window_class.hIcon =
+        reinterpret_cast<HICON>(GetClassLongPtrW(g_window.main_window, GCLP_HICON));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = g_window.background_brush;
     window_class.lpszClassName = kFinderClass;
