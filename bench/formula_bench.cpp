@@ -4,8 +4,10 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <filesystem>
 #include <string>
 
+#include "app/validation.h"
 #include "catalogue/tool_catalogue.h"
 #include "engine/tool_spec.h"
 #include "formula/formula.h"
@@ -104,11 +106,37 @@ void bm_tool_compute_egfr(benchmark::State& state) {
     run_tool_compute(state, *find_tool(203), inputs);
 }
 
+// APACHE II, the heaviest tool of the catalogue: 16 inputs, 15 outputs of nested branches and a
+// long plausibility check. Range 0: the defaults; 1: a very ill patient, every branch taken far.
+void bm_tool_compute_apache(benchmark::State& state) {
+    const ToolSpec& apache = *find_tool(234);
+    double inputs[kMaxValues];
+    default_input_values(apache, inputs);
+    if (state.range(0) == 1) {
+        const double ill[] = {41.5, 45, 185, 52, 60, 520, 7.1, 162, 7.2, 400, 1, 62, 42, 5, 78, 5};
+        for (std::int32_t i = 0; i < apache.input_count; ++i)
+            inputs[i] = ill[i];
+    }
+    run_tool_compute(state, apache, inputs);
+}
+
+// What "--validate" does on a workstation: every worked example of every tool, written to a file.
+void bm_validate_catalogue(benchmark::State& state) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "bench_validation.txt").string();
+    const std::wstring wide_path(path.begin(), path.end());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(validation_run(wide_path.c_str()));
+    std::filesystem::remove(path);
+}
+
 BENCHMARK(bm_formula_eval)->DenseRange(0, 2);
 BENCHMARK(bm_muparser_parse_and_eval)->DenseRange(0, 2);
 BENCHMARK(bm_muparser_preparsed)->DenseRange(0, 2);
 BENCHMARK(bm_tool_compute)->Arg(45)->Arg(62);
 BENCHMARK(bm_tool_compute_egfr);
+BENCHMARK(bm_tool_compute_apache)->Arg(0)->Arg(1);
+BENCHMARK(bm_validate_catalogue)->Unit(benchmark::kMillisecond);
 BENCHMARK(bm_long_sum)->Arg(0)->Arg(1);
 
 }  // namespace

@@ -11,25 +11,37 @@ constexpr const wchar_t* kFailedNotice = L"（部分结果无法计算，请检�
 constexpr const wchar_t* kDefaultVerdict = L"请核对输入参数后重新计算";
 constexpr const wchar_t* kNoValue = L"--";
 
-// Implausible inputs show "--" for every output: a number computed from them would be nonsense.
+// Copies text to the detail's end, which is kept, within the capacity: a tool of 15 outputs would
+// otherwise search its detail text for the end once per piece.
+void put_piece(wchar_t* detail, std::int32_t capacity, std::int32_t& length, const wchar_t* text) {
+    for (; *text != L'\0' && length < capacity - 1; ++text)
+        detail[length++] = *text;
+    detail[length] = L'\0';
+}
+
+// "<label>：<value> <unit>" and CR LF, the whole line cut to 255 characters. Implausible inputs show
+// "--" for every output: a number computed from them would be nonsense.
 void append_detail_lines(const ToolSpec& tool, const double* output_values, bool implausible,
                          wchar_t* detail, std::int32_t detail_capacity) {
+    if (detail_capacity < 1) return;
+    std::int32_t length = text_length(detail);
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
         wchar_t value_text[kValueTextCapacity];
-        wchar_t line[kDetailLine];
         if (implausible) {
             text_copy(value_text, kValueTextCapacity, kNoValue);
         } else {
             format_value(output.format, output_values[i], value_text, kValueTextCapacity);
         }
-        if (output.unit != nullptr && output.unit[0] != L'\0') {
-            text_format(line, kDetailLine, L"%ls：%ls %ls\r\n", output.label, value_text,
-                        output.unit);
-        } else {
-            text_format(line, kDetailLine, L"%ls：%ls\r\n", output.label, value_text);
-        }
-        text_append(detail, detail_capacity, line);
+        bool has_unit = output.unit != nullptr && output.unit[0] != L'\0';
+        wchar_t line[kDetailLine];
+        std::int32_t line_length = 0;
+        const wchar_t* pieces[] = {output.label, L"：", value_text, has_unit ? L" " : L"",
+                                   has_unit ? output.unit : L""};
+        for (const wchar_t* piece : pieces)
+            put_piece(line, kDetailLine, line_length, piece);
+        put_piece(line, kDetailLine, line_length, L"\r\n");
+        put_piece(detail, detail_capacity, length, line);
     }
 }
 
@@ -111,6 +123,7 @@ VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wcha
         // No result is kept from implausible inputs: nothing to save, copy or print.
         if (implausible) return *level;
     }
-    text_copy(result_copy, result_copy_capacity, detail_capacity > 0 ? detail : L"");
+    // Appended rather than copied: a copy would zero the whole 8192-unit buffer on every run.
+    text_append(result_copy, result_copy_capacity, detail_capacity > 0 ? detail : L"");
     return *level;
 }

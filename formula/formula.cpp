@@ -31,8 +31,10 @@ struct FormulaState {
 
 double eval_expression(FormulaState& s);
 
+// Most characters are above the space: one comparison turns them away.
 bool is_space(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return static_cast<unsigned char>(c) <= ' ' &&
+           (c == ' ' || c == '\t' || c == '\n' || c == '\r');
 }
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -132,12 +134,24 @@ double read_number(FormulaState& s) {
     return value;
 }
 
-double read_variable(FormulaState& s, const char* name) {
-    for (std::int32_t i = 0; i < input_count(s.tool); ++i) {
-        if (std::strcmp(s.tool.inputs[i].name, name) == 0) return s.input_values[i];
+// Compared in place, character by character, the first one before any other: names are short,
+// and a tool of 16 inputs and 15 outputs reads them many times per calculation.
+bool same_name(const char* declared, const char* name, std::int32_t length) {
+    if (declared[0] != name[0]) return false;
+    for (std::int32_t i = 1; i < length; ++i) {
+        if (declared[i] != name[i]) return false;  // the terminator differs from any name letter
     }
-    for (std::int32_t i = 0; i < output_count(s.tool); ++i) {
-        if (std::strcmp(s.tool.outputs[i].name, name) == 0) return s.output_values[i];
+    return declared[length] == '\0';
+}
+
+double read_variable(FormulaState& s, const char* name, std::int32_t length) {
+    const InputSpec* inputs = s.tool.inputs;
+    for (std::int32_t i = 0, count = input_count(s.tool); i < count; ++i) {
+        if (same_name(inputs[i].name, name, length)) return s.input_values[i];
+    }
+    const OutputSpec* outputs = s.tool.outputs;
+    for (std::int32_t i = 0, count = output_count(s.tool); i < count; ++i) {
+        if (same_name(outputs[i].name, name, length)) return s.output_values[i];
     }
     return fail(s);
 }
@@ -199,14 +213,21 @@ double read_call(FormulaState& s, const char* name) {
 }
 
 // A name of 64 characters or more is cut at 63; the rest is left over and fails the formula.
+// A variable is looked up where it stands in the text; only a function's name is copied.
 double read_name(FormulaState& s) {
-    char name[kNameBuffer];
-    int length = 0;
-    while (is_name_char(*s.position) && length < kNameBuffer - 1)
-        name[length++] = *s.position++;
-    name[length] = '\0';
+    const char* start = s.position;
+    std::int32_t length = 0;
+    while (is_name_char(*s.position) && length < kNameBuffer - 1) {
+        ++s.position;
+        ++length;
+    }
     skip_spaces(s);
-    return *s.position == '(' ? read_call(s, name) : read_variable(s, name);
+    if (*s.position != '(') return read_variable(s, start, length);
+    char name[kNameBuffer];
+    for (std::int32_t i = 0; i < length; ++i)
+        name[i] = start[i];
+    name[length] = '\0';
+    return read_call(s, name);
 }
 
 // primary = { "+" } ( "-" primary | "!" primary | "(" expression ")" | number | name | call )
@@ -285,23 +306,21 @@ enum class Comparison { None, LessEqual, GreaterEqual, Equal, NotEqual, Less, Gr
 
 // Two-character operators first, so "<=" is never read as "<" followed by "=".
 Comparison read_comparison(FormulaState& s) {
-    struct Operator {
-        char first;
-        char second;
-        Comparison comparison;
-    };
-    static constexpr Operator kOperators[] = {
-        {'<', '=', Comparison::LessEqual}, {'>', '=', Comparison::GreaterEqual},
-        {'=', '=', Comparison::Equal},     {'!', '=', Comparison::NotEqual},
-        {'<', '\0', Comparison::Less},     {'>', '\0', Comparison::Greater},
-    };
-    for (const Operator& op : kOperators) {
-        if (op.second == '\0' ? *s.position == op.first : at_pair(s, op.first, op.second)) {
-            s.position += op.second == '\0' ? 1 : 2;
-            return op.comparison;
-        }
+    const char* p = s.position;
+    Comparison comparison = Comparison::None;
+    std::int32_t length = 2;
+    if (p[0] == '<') {
+        comparison = p[1] == '=' ? Comparison::LessEqual : Comparison::Less;
+    } else if (p[0] == '>') {
+        comparison = p[1] == '=' ? Comparison::GreaterEqual : Comparison::Greater;
+    } else if (p[0] == '=' && p[1] == '=') {
+        comparison = Comparison::Equal;
+    } else if (p[0] == '!' && p[1] == '=') {
+        comparison = Comparison::NotEqual;
     }
-    return Comparison::None;
+    if (comparison == Comparison::Less || comparison == Comparison::Greater) length = 1;
+    if (comparison != Comparison::None) s.position += length;
+    return comparison;
 }
 
 // comparison = sum [ ("<=" | ">=" | "==" | "!=" | "<" | ">") sum ]   (at most one: 1<2<3 fails)
