@@ -85,7 +85,7 @@ std::int32_t find_tools(const wchar_t* query, const ToolSpec* const* tools, std:
                         std::int32_t* matches, std::int32_t capacity) {
     std::int32_t found = 0;
     for (std::int32_t i = 0; i < count && found < capacity; ++i) {
-        if (tools[i] != nullptr && tool_matches(query, *tools[i])) matches[found++] = i;
+        if (tool_matches(query, *tools[i])) matches[found++] = i;
     }
     return found;
 }
