@@ -19,7 +19,8 @@ void put_piece(wchar_t* detail, std::int32_t capacity, std::int32_t& length, con
     detail[length] = L'\0';
 }
 
-// "<label>：<value> <unit>" and CR LF, the whole line cut to 255 characters. Implausible inputs show
+// "<label>：<value> <unit>" and CR LF, the whole line cut to 255 characters. Implausible inputs
+// show
 // "--" for every output: a number computed from them would be nonsense.
 void append_detail_lines(const ToolSpec& tool, const double* output_values, bool implausible,
                          wchar_t* detail, std::int32_t detail_capacity) {

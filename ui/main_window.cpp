@@ -283,6 +283,7 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
             continue;
         }
         if (move_input_focus(message)) continue;
+        if (take_find_key(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

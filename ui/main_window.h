@@ -14,6 +14,7 @@ enum ControlId : int {
     ID_CLEAR = 1004,
     ID_ABOUT = 1005,
     ID_OPEN_RECORDS = 1006,
+    ID_FIND_TOOL = 1007,
     ID_PRINT = 1012,
     ID_INPUT_FIRST = 2000,
     ID_RESULT = 3000,
@@ -121,6 +122,11 @@ void check_open_tool();
 void select_tool(const ToolSpec* tool);
 // Menu commands beyond the buttons; false for an id that is none of them.
 bool menu_command(WORD id);
+
+// The tool finder (tool_finder.cpp): a search box over the tools, owned by the main window.
+void open_tool_finder();
+// Ctrl+F in the main window or the finder opens it: true when the key was taken.
+bool take_find_key(const MSG& message);
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 

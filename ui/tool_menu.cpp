@@ -12,6 +12,8 @@ constexpr std::int32_t kMaxCategories = 24;
 
 HMENU create_tools_menu() {
     HMENU tools_menu = CreatePopupMenu();
+    AppendMenuW(tools_menu, MF_STRING, ID_FIND_TOOL, L"查找工具…\tCtrl+F");
+    AppendMenuW(tools_menu, MF_SEPARATOR, 0, nullptr);
     const wchar_t* categories[kMaxCategories];
     std::int32_t count = catalogue_categories(categories, kMaxCategories);
     ToolList list = tool_catalogue();
@@ -82,6 +84,10 @@ bool menu_command(WORD id) {
     }
     if (id == ID_PRINT) {
         print_command();
+        return true;
+    }
+    if (id == ID_FIND_TOOL) {
+        open_tool_finder();
         return true;
     }
     ToolList list = tool_catalogue();
