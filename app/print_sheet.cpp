@@ -210,6 +210,7 @@ bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTi
     VerdictLevel level = 0;
     tool_compute(tool, inputs.values, detail, kSheetDetail, verdict, kVerdictCapacity, &level,
                  nullptr, 0);
+    if (text_length(detail) >= kSheetDetail - 1) sheet.cut = true;  // a report cut short
     add_head(sheet, tool, time);
     add_inputs(sheet, tool, inputs);
     add_outputs(sheet, tool, output_values);

@@ -161,6 +161,8 @@ std::int32_t place_row(Flow& flow, std::int32_t first) {
     }
     std::int32_t height = sheet_line_height(flow.sheet.blocks[first].style, flow.dpi);
     if (flow.y + rows * height > flow.bottom) new_page(flow);
+    // A row taller than a whole page is refused rather than printed cut off at the foot.
+    if (flow.y + rows * height > flow.bottom) flow.layout.cut = true;
     for (std::int32_t b = first; b < end; ++b) {
         const SheetBlock& block = flow.sheet.blocks[b];
         ColumnPlace place = column_place(flow, block.column);

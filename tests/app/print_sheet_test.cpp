@@ -366,6 +366,28 @@ TEST(PrintSheet, EveryToolPrintsWhole) {
     }
 }
 
+// A table cell longer than a page holds is refused, never printed cut off at the foot.
+TEST(PrintSheet, RowTallerThanAPageIsRefused) {
+    for (std::int32_t words : {100, 4000}) {
+        SCOPED_TRACE(words);
+        g_sheet = {};
+        std::wstring value;
+        for (std::int32_t w = 0; w < words; ++w)
+            value += L"项目 ";
+        const std::wstring texts[] = {L"标题", L"标签", value, L"单位"};
+        const SheetColumn columns[] = {SheetColumn::Whole, SheetColumn::Label, SheetColumn::Value,
+                                       SheetColumn::Unit};
+        for (std::int32_t b = 0; b < 4; ++b) {
+            auto length = static_cast<std::int32_t>(texts[b].size());
+            texts[b].copy(g_sheet.text + g_sheet.text_length, texts[b].size());
+            g_sheet.blocks[b] = {SheetStyle::Cell, columns[b], g_sheet.text_length, length, 0};
+            g_sheet.text_length += length;
+        }
+        g_sheet.block_count = 4;
+        EXPECT_EQ(sheet_layout(g_sheet, kA4, kPaperUnits, g_layout), words == 100);
+    }
+}
+
 TEST(PrintSheet, Footer) {
     wchar_t text[160];
     sheet_footer_text(2, 3, text, 160);

@@ -5,7 +5,10 @@
 #include <new>
 #include <string>
 
+#include "app/print_sheet.h"
 #include "app/selftest.h"
+#include "app/sheet_layout.h"
+#include "catalogue/tool_catalogue.h"
 #include "engine/tool_spec.h"
 #include "formula/formula.h"
 #include "support/test_tools.h"
@@ -64,6 +67,29 @@ TEST(NoAllocation, FormulaEngineAndSelftest) {
     long after = g_allocations;
 
     EXPECT_EQ(exit_code, kSelftestPassed);
+    EXPECT_EQ(after - before, 0);
+}
+
+std::int32_t unit_width(void*, SheetStyle, const wchar_t*, std::int32_t length) {
+    return length * 40;
+}
+
+// The printed sheet of the longest report, composed, wrapped and cut into pages.
+TEST(NoAllocation, PrintedSheet) {
+    const ToolSpec& roster = *find_tool(101);
+    InputState inputs = {{40, 31}, {0}};
+    static Sheet sheet;
+    static SheetLayout layout;
+    const SheetPaper a4 = {600, 600, 4960, 7016, 0, 0, 4960, 7016};
+    wchar_t reason[128];
+
+    long before = g_allocations;
+    bool composed = sheet_compose(roster, inputs, LocalTime{}, sheet, reason, 128);
+    bool laid_out = sheet_layout(sheet, a4, {unit_width, nullptr}, layout);
+    long after = g_allocations;
+
+    EXPECT_TRUE(composed);
+    EXPECT_TRUE(laid_out);
     EXPECT_EQ(after - before, 0);
 }
 
