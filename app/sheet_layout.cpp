@@ -115,33 +115,44 @@ ColumnPlace column_place(const Flow& flow, SheetColumn column) {
             static_cast<std::int32_t>(static_cast<std::int64_t>(width) * place.width / 1000)};
 }
 
-// Calls line(start, length) for each wrapped line of the block; returns the line count.
-template <class LineFn>
-std::int32_t wrap_block(const Flow& flow, const SheetBlock& block, std::int32_t width,
-                        LineFn line) {
+// How many lines the block wraps to at the given width.
+std::int32_t count_lines(const Flow& flow, const SheetBlock& block, std::int32_t width) {
     const wchar_t* text = flow.sheet.text + block.start;
     std::int32_t done = 0;
     std::int32_t count = 0;
     do {
-        SheetBreak next =
-            sheet_next_break(text + done, block.length - done, width, block.style, flow.measure);
-        line(block.start + done, next.length);
-        done += next.next;
+        done += sheet_next_break(text + done, block.length - done, width, block.style, flow.measure)
+                    .next;
         ++count;
-    } while (done < block.length && !flow.layout.cut);
+    } while (done < block.length);
     return count;
+}
+
+// The block's lines one under the other from y; returns where the next line would go. A
+// paragraph (flowing) goes on at the top of the next page when this one is full.
+std::int32_t emit_lines(Flow& flow, const SheetBlock& block, ColumnPlace place, std::int32_t y,
+                        bool flowing) {
+    std::int32_t height = sheet_line_height(block.style, flow.dpi);
+    const wchar_t* text = flow.sheet.text + block.start;
+    std::int32_t done = 0;
+    do {
+        SheetBreak next = sheet_next_break(text + done, block.length - done, place.width,
+                                           block.style, flow.measure);
+        if (flowing && y + height > flow.bottom) {
+            new_page(flow);
+            y = flow.y;
+        }
+        emit(flow, place.left, y, block.style, block.start + done, next.length);
+        y += height;
+        done += next.next;
+    } while (done < block.length && !flow.layout.cut);
+    return y;
 }
 
 void place_paragraph(Flow& flow, const SheetBlock& block) {
     space_before(flow, block);
-    std::int32_t height = sheet_line_height(block.style, flow.dpi);
-    ColumnPlace place = column_place(flow, SheetColumn::Whole);
-    wrap_block(flow, block, place.width, [&](std::int32_t start, std::int32_t length) {
-        if (flow.y + height > flow.bottom) new_page(flow);
-        emit(flow, place.left, flow.y, block.style, start, length);
-        flow.y += height;
-        flow.at_top = false;
-    });
+    flow.y = emit_lines(flow, block, column_place(flow, SheetColumn::Whole), flow.y, true);
+    flow.at_top = false;
 }
 
 // The cells of one row side by side, moved whole to the next page when the row does not fit.
@@ -155,41 +166,31 @@ std::int32_t place_row(Flow& flow, std::int32_t first) {
     std::int32_t rows = 1;
     for (std::int32_t b = first; b < end; ++b) {
         const SheetBlock& block = flow.sheet.blocks[b];
-        std::int32_t count = wrap_block(flow, block, column_place(flow, block.column).width,
-                                        [](std::int32_t, std::int32_t) {});
+        std::int32_t count = count_lines(flow, block, column_place(flow, block.column).width);
         if (count > rows) rows = count;
     }
-    std::int32_t height = sheet_line_height(flow.sheet.blocks[first].style, flow.dpi);
-    if (flow.y + rows * height > flow.bottom) new_page(flow);
+    std::int32_t height = rows * sheet_line_height(flow.sheet.blocks[first].style, flow.dpi);
+    if (flow.y + height > flow.bottom) new_page(flow);
     // A row taller than a whole page is refused rather than printed cut off at the foot.
-    if (flow.y + rows * height > flow.bottom) flow.layout.cut = true;
+    if (flow.y + height > flow.bottom) flow.layout.cut = true;
     for (std::int32_t b = first; b < end; ++b) {
         const SheetBlock& block = flow.sheet.blocks[b];
-        ColumnPlace place = column_place(flow, block.column);
-        std::int32_t y = flow.y;
-        wrap_block(flow, block, place.width, [&](std::int32_t start, std::int32_t length) {
-            emit(flow, place.left, y, block.style, start, length);
-            y += height;
-        });
+        emit_lines(flow, block, column_place(flow, block.column), flow.y, false);
     }
-    flow.y += rows * height;
+    flow.y += height;
     flow.at_top = false;
     return end;
 }
 
 // At the foot of the page: on this one when it has room below the text, else on a new one.
 void place_foot(Flow& flow, const SheetBlock& block) {
-    std::int32_t height = sheet_line_height(block.style, flow.dpi);
     ColumnPlace place = column_place(flow, SheetColumn::Whole);
-    std::int32_t lines = wrap_block(flow, block, place.width, [](std::int32_t, std::int32_t) {});
-    if (flow.y + scaled_points(block.space_before, flow.dpi) + lines * height > flow.bottom) {
+    std::int32_t height =
+        count_lines(flow, block, place.width) * sheet_line_height(block.style, flow.dpi);
+    if (flow.y + scaled_points(block.space_before, flow.dpi) + height > flow.bottom) {
         new_page(flow);
     }
-    flow.y = flow.bottom - lines * height;
-    wrap_block(flow, block, place.width, [&](std::int32_t start, std::int32_t length) {
-        emit(flow, place.left, flow.y, block.style, start, length);
-        flow.y += height;
-    });
+    flow.y = emit_lines(flow, block, place, flow.bottom - height, false);
     flow.at_top = false;
 }
 
