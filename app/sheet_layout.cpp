@@ -149,8 +149,24 @@ std::int32_t emit_lines(Flow& flow, const SheetBlock& block, ColumnPlace place, 
     return y;
 }
 
-void place_paragraph(Flow& flow, const SheetBlock& block) {
+// A line that ends in a colon heads the line after it ("护士01：" over that nurse's days).
+bool heads_next(const Flow& flow, std::int32_t b) {
+    const SheetBlock& block = flow.sheet.blocks[b];
+    return block.length > 0 && flow.sheet.text[block.start + block.length - 1] == L'：' &&
+           b + 1 < flow.sheet.block_count && flow.sheet.blocks[b + 1].column == SheetColumn::Whole;
+}
+
+void place_paragraph(Flow& flow, std::int32_t b) {
+    const SheetBlock& block = flow.sheet.blocks[b];
+    bool at_top = flow.at_top;
     space_before(flow, block);
+    // A heading goes to the next page with the first line it heads.
+    if (heads_next(flow, b) && !at_top &&
+        flow.y + sheet_line_height(block.style, flow.dpi) +
+                sheet_line_height(flow.sheet.blocks[b + 1].style, flow.dpi) >
+            flow.bottom) {
+        new_page(flow);
+    }
     flow.y = emit_lines(flow, block, column_place(flow, SheetColumn::Whole), flow.y, true);
     flow.at_top = false;
 }
@@ -263,7 +279,7 @@ bool sheet_layout(const Sheet& sheet, const SheetPaper& paper, const SheetMeasur
         if (block.column == SheetColumn::Foot) {
             place_foot(flow, block);
         } else {
-            place_paragraph(flow, block);
+            place_paragraph(flow, b);
         }
         ++b;
     }

@@ -313,6 +313,31 @@ TEST(PrintSheet, PagesOfTheRoster) {
         swprintf(last, 32, L"护士%02d：", static_cast<int>(row.nurses));
         EXPECT_NE(printed.find(last), std::wstring::npos);
         EXPECT_NE(printed.find(row.days == 31 ? L"31日" : L"7日"), std::wstring::npos);
+        // A nurse's name never ends a page apart from the days it heads.
+        for (std::int32_t i = 0; i + 1 < g_layout.line_count; ++i) {
+            if (g_layout.lines[i + 1].page == g_layout.lines[i].page) continue;
+            EXPECT_NE(line_text(g_layout.lines[i]).back(), L'：')
+                << "page " << g_layout.lines[i].page;
+        }
+    }
+}
+
+// A nurse's name never ends a page apart from the days it heads, whatever the roster's size.
+TEST(PrintSheet, NameStaysWithItsDays) {
+    const ToolSpec& roster = *find_tool(101);
+    for (double nurses : {12.0, 30.0, 40.0}) {
+        for (double days = 1; days <= 31; ++days) {
+            wchar_t reason[128];
+            ASSERT_TRUE(sheet_compose(roster,
+                                      inputs_of(roster, {{"nurses", nurses}, {"days", days}}),
+                                      kTime, g_sheet, reason, 128));
+            ASSERT_TRUE(sheet_layout(g_sheet, kA4, kPaperUnits, g_layout));
+            for (std::int32_t i = 0; i + 1 < g_layout.line_count; ++i) {
+                if (g_layout.lines[i + 1].page == g_layout.lines[i].page) continue;
+                EXPECT_NE(line_text(g_layout.lines[i]).back(), L'：')
+                    << nurses << " nurses, " << days << " days, page " << g_layout.lines[i].page;
+            }
+        }
     }
 }
 
