@@ -69,18 +69,18 @@ constexpr WorkedExample kCorrectedSodiumExamples[] = {
     {L"glu=0.3", L"--|--", 2},
 };
 
+// The body-water fractions of the free water and the sodium deficits.
+constexpr InputChoice kBodyWaterGroupChoices[] = {{1, L"成年男性(0.6)"},
+                                                  {2, L"成年女性(0.5)"},
+                                                  {3, L"老年男性(0.5)"},
+                                                  {4, L"老年女性(0.45)"},
+                                                  {5, L"儿童(0.6)"}};
 // Deficit = total body water × (Na / 140 - 1), the Adrogué-Madias form, rather than the
 // (Na - 142) × kg × 4 ml rule.
-constexpr InputChoice kFreeWaterDeficitGrpChoices[] = {{1, L"成年男性(0.6)"},
-                                                       {2, L"成年女性(0.5)"},
-                                                       {3, L"老年男性(0.5)"},
-                                                       {4, L"老年女性(0.45)"},
-                                                       {5, L"儿童(0.6)"}};
 constexpr InputSpec kFreeWaterDeficitInputs[] = {
     {"na", L"血钠", L"mmol/L", 140},
     {"weight", L"体重", L"kg", 70},
-    {"grp", L"人群（体液系数）", L"", 1, count_of(kFreeWaterDeficitGrpChoices),
-     kFreeWaterDeficitGrpChoices},
+    {"grp", L"人群（体液系数）", L"", 1, count_of(kBodyWaterGroupChoices), kBodyWaterGroupChoices},
 };
 constexpr OutputSpec kFreeWaterDeficitOutputs[] = {
     {"tbw", L"总体液量", L"L", "(grp==1?0.6:(grp==2?0.5:(grp==3?0.5:(grp==4?0.45:0.6))))*weight",
@@ -106,11 +106,6 @@ constexpr WorkedExample kFreeWaterDeficitExamples[] = {
     {L"weight=0.5", L"--|--", 2},
 };
 
-constexpr InputChoice kSodiumInfusateGrpChoices[] = {{1, L"成年男性(0.6)"},
-                                                     {2, L"成年女性(0.5)"},
-                                                     {3, L"老年男性(0.5)"},
-                                                     {4, L"老年女性(0.45)"},
-                                                     {5, L"儿童(0.6)"}};
 constexpr InputChoice kSodiumInfusateInfChoices[] = {{513, L"3%氯化钠"},
                                                      {154, L"0.9%氯化钠"},
                                                      {130, L"乳酸林格液"},
@@ -119,8 +114,7 @@ constexpr InputChoice kSodiumInfusateInfChoices[] = {{513, L"3%氯化钠"},
 constexpr InputSpec kSodiumInfusateInputs[] = {
     {"na", L"血钠", L"mmol/L", 140},
     {"weight", L"体重", L"kg", 70},
-    {"grp", L"人群（体液系数）", L"", 1, count_of(kSodiumInfusateGrpChoices),
-     kSodiumInfusateGrpChoices},
+    {"grp", L"人群（体液系数）", L"", 1, count_of(kBodyWaterGroupChoices), kBodyWaterGroupChoices},
     {"inf", L"输注液体（含钠）", L"mmol/L", 154, count_of(kSodiumInfusateInfChoices),
      kSodiumInfusateInfChoices},
     {"inf_k", L"液体中加钾", L"mmol/L", 0},

@@ -177,18 +177,26 @@ constexpr WorkedExample kIchScoreExamples[] = {
     {L"gcs=2", L"--|--", 2},
 };
 
-constexpr InputChoice kPhq9Choices[] = {
+// How often in the last two weeks: the answers of PHQ-9 and GAD-7 alike.
+constexpr InputChoice kSymptomFrequencyChoices[] = {
     {0, L"0 完全不会"}, {1, L"1 好几天"}, {2, L"2 一半以上的天数"}, {3, L"3 几乎每天"}};
 constexpr InputSpec kPhq9Inputs[] = {
-    {"q1", L"1 做事缺乏兴趣", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q2", L"2 心情低落绝望", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q3", L"3 睡眠障碍", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q4", L"4 疲倦乏力", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q5", L"5 食欲不振或过多", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q6", L"6 自觉失败自责", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q7", L"7 注意力难集中", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q8", L"8 迟缓或坐立不安", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
-    {"q9", L"9 自伤或轻生念头", L"分", 0, count_of(kPhq9Choices), kPhq9Choices},
+    {"q1", L"1 做事缺乏兴趣", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q2", L"2 心情低落绝望", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q3", L"3 睡眠障碍", L"分", 0, count_of(kSymptomFrequencyChoices), kSymptomFrequencyChoices},
+    {"q4", L"4 疲倦乏力", L"分", 0, count_of(kSymptomFrequencyChoices), kSymptomFrequencyChoices},
+    {"q5", L"5 食欲不振或过多", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q6", L"6 自觉失败自责", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q7", L"7 注意力难集中", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q8", L"8 迟缓或坐立不安", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"q9", L"9 自伤或轻生念头", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
 };
 constexpr OutputSpec kPhq9Outputs[] = {
     {"total", L"PHQ-9总分", L"分", "q1+q2+q3+q4+q5+q6+q7+q8+q9", "int"},
@@ -216,16 +224,20 @@ constexpr WorkedExample kPhq9Examples[] = {
     {L"q1=3 q2=3 q3=3 q4=3 q5=3 q6=3 q7=3 q8=3 q9=3", L"27", 2},
 };
 
-constexpr InputChoice kGad7Choices[] = {
-    {0, L"0 完全不会"}, {1, L"1 好几天"}, {2, L"2 一半以上的天数"}, {3, L"3 几乎每天"}};
 constexpr InputSpec kGad7Inputs[] = {
-    {"g1", L"1 紧张、焦虑或急切", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g2", L"2 不能停止或控制担忧", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g3", L"3 对各种事担忧过多", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g4", L"4 很难放松下来", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g5", L"5 坐立不安", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g6", L"6 容易烦恼或急躁", L"分", 0, count_of(kGad7Choices), kGad7Choices},
-    {"g7", L"7 害怕将有可怕的事", L"分", 0, count_of(kGad7Choices), kGad7Choices},
+    {"g1", L"1 紧张、焦虑或急切", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"g2", L"2 不能停止或控制担忧", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"g3", L"3 对各种事担忧过多", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"g4", L"4 很难放松下来", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"g5", L"5 坐立不安", L"分", 0, count_of(kSymptomFrequencyChoices), kSymptomFrequencyChoices},
+    {"g6", L"6 容易烦恼或急躁", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
+    {"g7", L"7 害怕将有可怕的事", L"分", 0, count_of(kSymptomFrequencyChoices),
+     kSymptomFrequencyChoices},
 };
 constexpr OutputSpec kGad7Outputs[] = {
     {"total", L"GAD-7总分", L"分", "g1+g2+g3+g4+g5+g6+g7", "int"},
