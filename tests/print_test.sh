@@ -10,9 +10,10 @@ cd "$(dirname "$0")/.."
 repo="$PWD"
 exe="$repo/build/windows/bin/sorvane.exe"
 [ -f "$exe" ] || { echo "build the Windows program first"; exit 1; }
+# A cupsd of the machine's own may run beside this one: the test's server has its own socket,
+# which CUPS_SERVER names for every client below.
 if pgrep -x cupsd >/dev/null; then
-  echo "a cupsd is already running; this test starts its own"
-  exit 1
+  echo "note: a cupsd of the machine runs too; this test uses its own on its own socket"
 fi
 
 work="$(mktemp -d /tmp/sorvane-print.XXXXXX)"
