@@ -11,6 +11,7 @@
 #include "app/tool_finder.h"
 #include "catalogue/tool_catalogue.h"
 #include "ui/main_window.h"
+#include "ui/program_window.h"
 #include "ui/window_driver.h"
 
 namespace {
@@ -51,17 +52,9 @@ std::wstring row_text(HWND list, int row) {
     return text;
 }
 
-class Finder : public testing::Test {
+class Finder : public ProgramWindow {
 protected:
-    void SetUp() override {
-        program = start_program();
-        ASSERT_NE(program.window, nullptr) << "the main window did not appear";
-    }
-    void TearDown() override {
-        if (program.window != nullptr) {
-            EXPECT_EQ(close_program(program), 0u);
-        }
-    }
+    void SetUp() override { start(L""); }
     // Ctrl+F typed as a person types it, into the window in front.
     void press_ctrl_f(HWND window) {
         SetForegroundWindow(window);
@@ -101,7 +94,6 @@ protected:
     void key(HWND control, WPARAM code) { PostMessageW(control, WM_KEYDOWN, code, 0); }
     bool finder_closed() const { return IsWindow(finder) == FALSE; }
 
-    RunningProgram program = {};
     HWND finder = nullptr;
     HWND query = nullptr;
     HWND list = nullptr;

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "catalogue/tool_catalogue.h"
 #include "ui/main_window.h"
+#include "ui/program_window.h"
 #include "ui/window_driver.h"
 
 namespace {
@@ -18,18 +19,8 @@ namespace {
 // The input panel in layout numbers at 96 DPI.
 constexpr RECT kInputPanel = {20, 96, 460, 648};
 
-class InputKindsWindow : public testing::Test {
+class InputKindsWindow : public ProgramWindow {
 protected:
-    void start(const std::wstring& arguments) {
-        program = start_program(arguments);
-        ASSERT_TRUE(program.window != nullptr);
-    }
-    void TearDown() override {
-        if (program.window != nullptr) {
-            EXPECT_EQ(close_program(program), 0u);
-        }
-    }
-    HWND item(int id) const { return GetDlgItem(program.window, id); }
     HWND verdict() const { return GetWindow(item(ID_RESULT), GW_HWNDPREV); }
     void compute() {
         PostMessageW(item(ID_COMPUTE), BM_CLICK, 0, 0);
@@ -57,7 +48,6 @@ protected:
                      4096);
         return detail;
     }
-    RunningProgram program = {};
 };
 
 TEST_F(InputKindsWindow, SpaceInAChecklistCountsAndComputes) {

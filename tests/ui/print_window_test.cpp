@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/main_window.h"
+#include "ui/program_window.h"
 #include "ui/window_driver.h"
 
 namespace {
@@ -53,18 +54,12 @@ void press_ctrl_p(HWND window) {
     type_keys({{VK_CONTROL, true}, {'P', true}, {'P', false}, {VK_CONTROL, false}});
 }
 
-class PrintWindow : public testing::Test {
+class PrintWindow : public ProgramWindow {
 protected:
     void SetUp() override {
         folder = pdf_folder();
         if (folder.empty()) GTEST_SKIP() << "SORVANE_PRINT_OUT names no PDF queue folder";
-        program = start_program(L"--tool 201");
-        ASSERT_NE(program.window, nullptr);
-    }
-    void TearDown() override {
-        if (program.window != nullptr) {
-            EXPECT_EQ(close_program(program), 0u);
-        }
+        start(L"--tool 201");
     }
     // Polls for up to a minute: the print server and ghostscript take their time.
     bool wait_long(const std::function<bool()>& condition) {
@@ -83,7 +78,6 @@ protected:
     }
 
     std::wstring folder;
-    RunningProgram program = {};
 };
 
 // Before any calculation, and after one on implausible inputs, Ctrl+P says why and prints nothing.

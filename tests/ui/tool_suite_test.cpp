@@ -11,6 +11,7 @@
 #include "catalogue/tool_catalogue.h"
 #include "support/test_tools.h"
 #include "ui/main_window.h"
+#include "ui/program_window.h"
 #include "ui/window_driver.h"
 
 namespace {
@@ -19,18 +20,8 @@ std::wstring opened(const ToolSpec& tool) {
     return std::wstring(L"已打开：") + tool.title;
 }
 
-class Suite : public testing::Test {
+class Suite : public ProgramWindow {
 protected:
-    void start(const std::wstring& arguments) {
-        program = start_program(arguments);
-        ASSERT_TRUE(program.window != nullptr);
-    }
-    void TearDown() override {
-        if (program.window != nullptr) {
-            EXPECT_EQ(close_program(program), 0u);
-        }
-    }
-    HWND item(int id) const { return GetDlgItem(program.window, id); }
     void open_tool(std::int32_t index) {
         PostMessageW(program.window, WM_COMMAND, static_cast<WPARAM>(ID_TOOL_FIRST + index), 0);
         const ToolSpec& tool = *tool_catalogue().tools[index];
@@ -50,7 +41,6 @@ protected:
         dismiss(box);
         return title;
     }
-    RunningProgram program = {};
 };
 
 // Every tool opens with its own form and texts, no result kept, the focus in its first input.
