@@ -1,6 +1,6 @@
-// A recursive-descent evaluator that computes while it reads: one function per precedence level,
-// one pass over the text, no tokens stored and nothing allocated. Every failure sets the error and
-// reading goes on, so the value returned with a failure is defined exactly.
+// A recursive-descent evaluator that computes while it reads: one loop climbs the binary operators'
+// precedence levels, one pass over the text, no tokens stored and nothing allocated. Every failure
+// sets the error and reading goes on, so the value returned with a failure is defined exactly.
 #include "formula/formula.h"
 
 #include "engine/number_scan.h"
@@ -9,11 +9,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-constexpr int kNameBuffer = 64;
+// Longer names are cut here; the rest is left over and fails the formula.
+constexpr std::int32_t kMaxNameLength = 63;
 // pow(x, t) with t the double nearest to 1/3: a deliberate approximation of the cube root.
 constexpr double kCubeRootExponent = 0.3333333333333333;
 // fixed(x, n) rounds to at most six decimals; the largest double prints 309 digits before them.
@@ -27,26 +27,62 @@ struct FormulaState {
     const char* position;
     int error;
     int depth;
+    // The last name found and its value: formulas name one value many times in a row
+    // (temp>=41?4:(temp>=39?3:...)), and a name seen just before is matched without a search.
+    const char* last_name;
+    std::int32_t last_length;
+    const double* last_value;
 };
 
 double eval_expression(FormulaState& s);
 
-// Most characters are above the space: one comparison turns them away.
+// Character classes, one table look each: names and numbers are read a character at a time.
+enum CharClass : unsigned char {
+    kSpace = 1,
+    kDigit = 2,
+    kLetter = 4,
+    kUnderscore = 8,
+    kDot = 16,
+};
+
+struct CharTable {
+    unsigned char classes[256];
+};
+
+constexpr CharTable make_char_table() {
+    CharTable table = {};
+    table.classes[static_cast<unsigned char>(' ')] = kSpace;
+    table.classes[static_cast<unsigned char>('\t')] = kSpace;
+    table.classes[static_cast<unsigned char>('\n')] = kSpace;
+    table.classes[static_cast<unsigned char>('\r')] = kSpace;
+    for (char c = '0'; c <= '9'; ++c)
+        table.classes[static_cast<unsigned char>(c)] = kDigit;
+    for (char c = 'a'; c <= 'z'; ++c)
+        table.classes[static_cast<unsigned char>(c)] = kLetter;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        table.classes[static_cast<unsigned char>(c)] = kLetter;
+    table.classes[static_cast<unsigned char>('_')] = kUnderscore;
+    table.classes[static_cast<unsigned char>('.')] = kDot;
+    return table;
+}
+
+constexpr CharTable kCharTable = make_char_table();
+
+bool in_class(char c, unsigned classes) {
+    return (kCharTable.classes[static_cast<unsigned char>(c)] & classes) != 0;
+}
+// Most characters are above the space and the digits: one comparison turns them away.
 bool is_space(char c) {
-    return static_cast<unsigned char>(c) <= ' ' &&
-           (c == ' ' || c == '\t' || c == '\n' || c == '\r');
+    return static_cast<unsigned char>(c) <= ' ' && in_class(c, kSpace);
 }
 bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool is_letter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return static_cast<unsigned char>(c - '0') <= 9;
 }
 bool is_name_start(char c) {
-    return is_letter(c) || c == '_';
+    return in_class(c, kLetter | kUnderscore);
 }
 bool is_name_char(char c) {
-    return is_name_start(c) || is_digit(c);
+    return in_class(c, kLetter | kUnderscore | kDigit);
 }
 bool is_true(double v) {
     return v != 0.0 || std::isnan(v);
@@ -58,12 +94,6 @@ double truth(bool b) {
 void skip_spaces(FormulaState& s) {
     while (is_space(*s.position))
         ++s.position;
-}
-
-// Looks at the second character only when the first one matched, so the terminator is never
-// passed.
-bool at_pair(const FormulaState& s, char first, char second) {
-    return s.position[0] == first && s.position[1] == second;
 }
 
 double fail(FormulaState& s) {
@@ -110,8 +140,10 @@ bool read_plain_decimal(FormulaState& s, double& value) {
             mantissa = mantissa * 10 + (*p - '0');
         }
     }
-    if (digits == 0 || digits > kMaxDigits || is_letter(*p) || *p == '.') return false;
-    value = static_cast<double>(mantissa) / kPowersOfTen[fraction_digits];
+    if (digits == 0 || digits > kMaxDigits || in_class(*p, kLetter | kDot)) return false;
+    // A whole number needs no division: dividing by 1 would give the same double.
+    value = static_cast<double>(mantissa);
+    if (fraction_digits > 0) value /= kPowersOfTen[fraction_digits];
     s.position = p;
     return true;
 }
@@ -144,32 +176,50 @@ bool same_name(const char* declared, const char* name, std::int32_t length) {
     return declared[length] == '\0';
 }
 
-double read_variable(FormulaState& s, const char* name, std::int32_t length) {
+// Where the value of the name is, or null.
+const double* find_variable(const FormulaState& s, const char* name, std::int32_t length) {
     const InputSpec* inputs = s.tool.inputs;
     for (std::int32_t i = 0, count = input_count(s.tool); i < count; ++i) {
-        if (same_name(inputs[i].name, name, length)) return s.input_values[i];
+        if (same_name(inputs[i].name, name, length)) return &s.input_values[i];
     }
     const OutputSpec* outputs = s.tool.outputs;
     for (std::int32_t i = 0, count = output_count(s.tool); i < count; ++i) {
-        if (same_name(outputs[i].name, name, length)) return s.output_values[i];
+        if (same_name(outputs[i].name, name, length)) return &s.output_values[i];
     }
-    return fail(s);
+    return nullptr;
 }
 
-double call_function1(FormulaState& s, const char* name, double x) {
-    if (std::strcmp(name, "sqrt") == 0) return x < 0.0 ? fail(s) : std::sqrt(x);
-    if (std::strcmp(name, "abs") == 0) return std::fabs(x);
-    if (std::strcmp(name, "log") == 0) return x <= 0.0 ? fail(s) : std::log(x);
-    if (std::strcmp(name, "log10") == 0) return x <= 0.0 ? fail(s) : std::log10(x);
-    if (std::strcmp(name, "exp") == 0) return std::exp(x);
-    if (std::strcmp(name, "floor") == 0) return std::floor(x);
-    if (std::strcmp(name, "ceil") == 0) return std::ceil(x);
+bool same_text(const char* a, const char* b, std::int32_t length) {
+    for (std::int32_t i = 0; i < length; ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+double read_variable(FormulaState& s, const char* name, std::int32_t length) {
+    if (length == s.last_length && same_text(name, s.last_name, length)) return *s.last_value;
+    const double* value = find_variable(s, name, length);
+    if (value == nullptr) return fail(s);
+    s.last_name = name;
+    s.last_length = length;
+    s.last_value = value;
+    return *value;
+}
+
+double call_function1(FormulaState& s, const char* name, std::int32_t length, double x) {
+    if (same_name("sqrt", name, length)) return x < 0.0 ? fail(s) : std::sqrt(x);
+    if (same_name("abs", name, length)) return std::fabs(x);
+    if (same_name("log", name, length)) return x <= 0.0 ? fail(s) : std::log(x);
+    if (same_name("log10", name, length)) return x <= 0.0 ? fail(s) : std::log10(x);
+    if (same_name("exp", name, length)) return std::exp(x);
+    if (same_name("floor", name, length)) return std::floor(x);
+    if (same_name("ceil", name, length)) return std::ceil(x);
     // Halves go up: round(-2.5) is -2.
-    if (std::strcmp(name, "round") == 0) return std::floor(x + 0.5);
-    if (std::strcmp(name, "cbrt") == 0) {
+    if (same_name("round", name, length)) return std::floor(x + 0.5);
+    if (same_name("cbrt", name, length)) {
         return x >= 0.0 ? std::pow(x, kCubeRootExponent) : -std::pow(-x, kCubeRootExponent);
     }
-    if (std::strcmp(name, "sign") == 0) return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0);
+    if (same_name("sign", name, length)) return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0);
     return fail(s);
 }
 
@@ -187,18 +237,18 @@ double fixed_decimals(FormulaState& s, double x, double n) {
     return value;
 }
 
-double call_function2(FormulaState& s, const char* name, double a, double b) {
-    if (std::strcmp(name, "fixed") == 0) return fixed_decimals(s, a, b);
-    if (std::strcmp(name, "min") == 0) return a < b ? a : b;
-    if (std::strcmp(name, "max") == 0) return a > b ? a : b;
-    if (std::strcmp(name, "pow") == 0) return std::pow(a, b);
-    if (std::strcmp(name, "mod") == 0) return b == 0.0 ? fail(s) : std::fmod(a, b);
+double call_function2(FormulaState& s, const char* name, std::int32_t length, double a, double b) {
+    if (same_name("fixed", name, length)) return fixed_decimals(s, a, b);
+    if (same_name("min", name, length)) return a < b ? a : b;
+    if (same_name("max", name, length)) return a > b ? a : b;
+    if (same_name("pow", name, length)) return std::pow(a, b);
+    if (same_name("mod", name, length)) return b == 0.0 ? fail(s) : std::fmod(a, b);
     return fail(s);
 }
 
 // call = name "(" expression [ "," expression ] ")"; arguments are evaluated before the name
 // is matched.
-double read_call(FormulaState& s, const char* name) {
+double read_call(FormulaState& s, const char* name, std::int32_t length) {
     ++s.position;
     double first = eval_expression(s);
     skip_spaces(s);
@@ -206,34 +256,30 @@ double read_call(FormulaState& s, const char* name) {
         ++s.position;
         double second = eval_expression(s);
         expect(s, ')');
-        return call_function2(s, name, first, second);
+        return call_function2(s, name, length, first, second);
     }
     expect(s, ')');
-    return call_function1(s, name, first);
+    return call_function1(s, name, length, first);
 }
 
 // A name of 64 characters or more is cut at 63; the rest is left over and fails the formula.
-// A variable is looked up where it stands in the text; only a function's name is copied.
+// Names are matched where they stand in the text.
 double read_name(FormulaState& s) {
     const char* start = s.position;
-    std::int32_t length = 0;
-    while (is_name_char(*s.position) && length < kNameBuffer - 1) {
-        ++s.position;
-        ++length;
-    }
+    const char* end = start;
+    while (is_name_char(*end) && end - start < kMaxNameLength)
+        ++end;
+    std::int32_t length = static_cast<std::int32_t>(end - start);
+    s.position = end;
     skip_spaces(s);
     if (*s.position != '(') return read_variable(s, start, length);
-    char name[kNameBuffer];
-    for (std::int32_t i = 0; i < length; ++i)
-        name[i] = start[i];
-    name[length] = '\0';
-    return read_call(s, name);
+    return read_call(s, start, length);
 }
 
-// primary = { "+" } ( "-" primary | "!" primary | "(" expression ")" | number | name | call )
-// A prefix operator binds tighter than "^": -2^2 is 4.
-double eval_unary(FormulaState& s) {
-    skip_spaces(s);
+double eval_unary(FormulaState& s);
+
+// A primary after its "+" signs, or one that starts with a sign or a parenthesis.
+double read_signed(FormulaState& s) {
     while (*s.position == '+') {
         ++s.position;
         skip_spaces(s);
@@ -257,119 +303,200 @@ double eval_unary(FormulaState& s) {
     return fail(s);
 }
 
-// power = primary [ "^" power ]   (from the right: 2^3^2 is 2^9)
-double eval_power(FormulaState& s) {
-    double base = eval_unary(s);
+// primary = { "+" } ( "-" primary | "!" primary | "(" expression ")" | number | name | call )
+// A prefix operator binds tighter than "^": -2^2 is 4. Names and numbers, most operands, are
+// told apart first.
+double eval_unary(FormulaState& s) {
     skip_spaces(s);
-    if (*s.position != '^') return base;
-    if (!enter_level(s)) return fail(s);
-    ++s.position;
-    double exponent = eval_power(s);
-    leave_level(s);
-    return std::pow(base, exponent);
+    char c = *s.position;
+    if (is_name_start(c)) return read_name(s);
+    if (is_digit(c)) return read_number(s);
+    return read_signed(s);
 }
 
-// term = power { ("*" | "/" | "%") power }
-// A zero divisor fails and drops the whole term read so far.
-double eval_term(FormulaState& s) {
-    double value = eval_power(s);
-    for (;;) {
-        skip_spaces(s);
-        char c = *s.position;
-        if (c == '*' && s.position[1] == '*') return value;
-        if (c != '*' && c != '/' && c != '%') return value;
-        ++s.position;
-        double right = eval_power(s);
-        if (c == '*') {
-            value *= right;
-            continue;
-        }
-        if (right == 0.0) return fail(s);
-        value = c == '/' ? value / right : std::fmod(value, right);
-    }
+// The binary operators, loosest first. Each level reads its operands at the next tighter one;
+// the comparison takes at most one operator and the power reads from the right.
+enum class Level : std::uint8_t { Or, And, Comparison, Sum, Term, Power, None };
+
+enum class Operator : std::uint8_t {
+    None,
+    Or,
+    And,
+    LessEqual,
+    GreaterEqual,
+    Equal,
+    NotEqual,
+    Less,
+    Greater,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Remainder,
+    Power,
+};
+
+struct OperatorKind {
+    Level level;
+    std::int32_t length;
+};
+
+constexpr OperatorKind kOperatorKinds[] = {
+    {Level::None, 0},       {Level::Or, 2},         {Level::And, 2},        {Level::Comparison, 2},
+    {Level::Comparison, 2}, {Level::Comparison, 2}, {Level::Comparison, 2}, {Level::Comparison, 1},
+    {Level::Comparison, 1}, {Level::Sum, 1},        {Level::Sum, 1},        {Level::Term, 1},
+    {Level::Term, 1},       {Level::Term, 1},       {Level::Power, 1},
+};
+
+Level level_of(Operator op) {
+    return kOperatorKinds[static_cast<std::uint8_t>(op)].level;
+}
+std::int32_t length_of(Operator op) {
+    return kOperatorKinds[static_cast<std::uint8_t>(op)].length;
 }
 
-// sum = term { ("+" | "-") term }
-double eval_sum(FormulaState& s) {
-    double value = eval_term(s);
-    for (;;) {
-        skip_spaces(s);
-        char c = *s.position;
-        if (c != '+' && c != '-') return value;
-        ++s.position;
-        double right = eval_term(s);
-        value = c == '+' ? value + right : value - right;
-    }
+// What a first character starts: the operator it is alone, and the one it makes followed by
+// second ('\0' when no operator is two characters from it).
+struct OperatorStart {
+    Operator alone;
+    char second;
+    Operator paired;
+};
+
+struct OperatorTable {
+    OperatorStart starts[256];
+};
+
+constexpr void set_start(OperatorTable& table, char first, Operator alone, char second,
+                         Operator paired) {
+    table.starts[static_cast<unsigned char>(first)] = {alone, second, paired};
 }
 
-enum class Comparison { None, LessEqual, GreaterEqual, Equal, NotEqual, Less, Greater };
+// Two-character operators win, so "<=" is never read as "<" followed by "="; "**" is no
+// operator at all.
+constexpr OperatorTable make_operator_table() {
+    OperatorTable table = {};
+    set_start(table, '|', Operator::None, '|', Operator::Or);
+    set_start(table, '&', Operator::None, '&', Operator::And);
+    set_start(table, '<', Operator::Less, '=', Operator::LessEqual);
+    set_start(table, '>', Operator::Greater, '=', Operator::GreaterEqual);
+    set_start(table, '=', Operator::None, '=', Operator::Equal);
+    set_start(table, '!', Operator::None, '=', Operator::NotEqual);
+    set_start(table, '+', Operator::Add, '\0', Operator::None);
+    set_start(table, '-', Operator::Subtract, '\0', Operator::None);
+    set_start(table, '*', Operator::Multiply, '*', Operator::None);
+    set_start(table, '/', Operator::Divide, '\0', Operator::None);
+    set_start(table, '%', Operator::Remainder, '\0', Operator::None);
+    set_start(table, '^', Operator::Power, '\0', Operator::None);
+    return table;
+}
 
-// Two-character operators first, so "<=" is never read as "<" followed by "=".
-Comparison read_comparison(FormulaState& s) {
+constexpr OperatorTable kOperatorTable = make_operator_table();
+
+// The operator after the spaces that follow an operand, found by its first character; reading
+// stays before it. The second character is looked at only after an operator's first, so the
+// terminator is never passed.
+Operator next_operator(FormulaState& s) {
+    skip_spaces(s);
     const char* p = s.position;
-    Comparison comparison = Comparison::None;
-    std::int32_t length = 2;
-    if (p[0] == '<') {
-        comparison = p[1] == '=' ? Comparison::LessEqual : Comparison::Less;
-    } else if (p[0] == '>') {
-        comparison = p[1] == '=' ? Comparison::GreaterEqual : Comparison::Greater;
-    } else if (p[0] == '=' && p[1] == '=') {
-        comparison = Comparison::Equal;
-    } else if (p[0] == '!' && p[1] == '=') {
-        comparison = Comparison::NotEqual;
-    }
-    if (comparison == Comparison::Less || comparison == Comparison::Greater) length = 1;
-    if (comparison != Comparison::None) s.position += length;
-    return comparison;
+    const OperatorStart& start = kOperatorTable.starts[static_cast<unsigned char>(p[0])];
+    return start.second != '\0' && p[1] == start.second ? start.paired : start.alone;
 }
 
-// comparison = sum [ ("<=" | ">=" | "==" | "!=" | "<" | ">") sum ]   (at most one: 1<2<3 fails)
-double eval_comparison(FormulaState& s) {
-    double left = eval_sum(s);
-    skip_spaces(s);
-    Comparison comparison = read_comparison(s);
-    if (comparison == Comparison::None) return left;
-    double right = eval_sum(s);
-    switch (comparison) {
-        case Comparison::LessEqual:
+// Both operands are always evaluated, so "&&" and "||" combine values read in full.
+double combine(Operator op, double left, double right) {
+    switch (op) {
+        case Operator::Or:
+            return truth(is_true(left) || is_true(right));
+        case Operator::And:
+            return truth(is_true(left) && is_true(right));
+        case Operator::LessEqual:
             return truth(left <= right);
-        case Comparison::GreaterEqual:
+        case Operator::GreaterEqual:
             return truth(left >= right);
-        case Comparison::Equal:
+        case Operator::Equal:
             return truth(left == right);
-        case Comparison::NotEqual:
+        case Operator::NotEqual:
             return truth(left != right);
-        case Comparison::Less:
+        case Operator::Less:
             return truth(left < right);
-        default:
+        case Operator::Greater:
             return truth(left > right);
+        case Operator::Add:
+            return left + right;
+        case Operator::Subtract:
+            return left - right;
+        case Operator::Multiply:
+            return left * right;
+        case Operator::Divide:
+            return left / right;
+        case Operator::Remainder:
+            return std::fmod(left, right);
+        default:
+            return std::pow(left, right);
     }
 }
 
-// and = comparison { "&&" comparison }   (both operands are always evaluated)
-double eval_and(FormulaState& s) {
-    double value = eval_comparison(s);
-    for (;;) {
-        skip_spaces(s);
-        if (!at_pair(s, '&', '&')) return value;
-        s.position += 2;
-        double right = eval_comparison(s);
-        value = truth(is_true(value) && is_true(right));
-    }
+// The level that reads the right operand at a level: the next tighter one, or "^" again.
+Level right_level(Level level) {
+    return level == Level::Power ? level : static_cast<Level>(static_cast<std::uint8_t>(level) + 1);
 }
 
-// expression = and { "||" and } [ "?" expression ":" expression ]
+// The tightest level still able to take an operator after one of this level: the same, but one
+// comparison or "^" ends its level.
+Level open_after(Level level) {
+    if (level == Level::Comparison) return Level::And;
+    if (level == Level::Power) return Level::Term;
+    return level;
+}
+
+bool takes(Level level, Level lowest, Level open) {
+    return level >= lowest && level <= open;
+}
+
+// or         = and { "||" and }
+// and        = comparison { "&&" comparison }
+// comparison = sum [ ("<=" | ">=" | "==" | "!=" | "<" | ">") sum ]   (1<2<3 fails)
+// sum        = term { ("+" | "-") term }
+// term       = power { ("*" | "/" | "%") power }   (a zero divisor fails and ends the term)
+// power      = primary [ "^" power ]               (from the right: 2^3^2 is 2^9)
+//
+// One loop instead of one function per level, for speed: an operand costs one call and one look
+// at the operator after it, and a right operand recurses only when a tighter operator follows.
+// The loop reads exactly what the levels would. value is the operand just read and op the
+// operator after it; op is taken when its level lies between lowest and open, the tightest level
+// still able to take one after the value read so far. Any other operator ends every level of this
+// call, as it would end each function, and is left in op for the caller.
+double climb(FormulaState& s, Level lowest, double value, Operator& op) {
+    Level open = Level::Power;
+    for (Level level = level_of(op); takes(level, lowest, open); level = level_of(op)) {
+        // The "^" is left unread, and every level above it ends on it.
+        if (level == Level::Power && !enter_level(s)) return fail(s);
+        s.position += length_of(op);
+        double right = eval_unary(s);
+        Operator next = next_operator(s);
+        Level inner = right_level(level);
+        if (takes(level_of(next), inner, Level::Power)) right = climb(s, inner, right, next);
+        if (level == Level::Power) leave_level(s);
+        if ((op == Operator::Divide || op == Operator::Remainder) && right == 0.0) {
+            value = fail(s);
+            open = Level::Sum;
+        } else {
+            value = combine(op, value, right);
+            open = open_after(level);
+        }
+        op = next;
+    }
+    return value;
+}
+
+// expression = or [ "?" expression ":" expression ]
 // Both branches are always evaluated; a?b:c?d:e is a?b:(c?d:e).
 double eval_expression(FormulaState& s) {
     if (!enter_level(s)) return fail(s);
-    double value = eval_and(s);
-    for (;;) {
-        skip_spaces(s);
-        if (!at_pair(s, '|', '|')) break;
-        s.position += 2;
-        double right = eval_and(s);
-        value = truth(is_true(value) || is_true(right));
-    }
+    double value = eval_unary(s);
+    Operator op = next_operator(s);
+    if (op != Operator::None) value = climb(s, Level::Or, value, op);
     if (*s.position == '?') {
         ++s.position;
         double first = eval_expression(s);
@@ -389,7 +516,7 @@ double formula_eval(const ToolSpec& tool, const char* text, const double* input_
         *error = 1;
         return 0.0;
     }
-    FormulaState s = {tool, input_values, output_values, text, 0, 0};
+    FormulaState s = {tool, input_values, output_values, text, 0, 0, nullptr, 0, nullptr};
     double value = eval_expression(s);
     skip_spaces(s);
     *error = (*s.position != '\0' || s.error != 0 || !std::isfinite(value)) ? 1 : 0;
