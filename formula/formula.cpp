@@ -133,11 +133,14 @@ bool read_plain_decimal(FormulaState& s, double& value) {
     std::int64_t mantissa = 0;
     int digits = 0;
     int fraction_digits = 0;
-    for (; is_digit(*p); ++p, ++digits)
-        mantissa = mantissa * 10 + (*p - '0');
+    // Only the first 15 digits are gathered: more are read the general way, and gathering them
+    // would overflow the 64-bit mantissa.
+    for (; is_digit(*p); ++p, ++digits) {
+        if (digits < kMaxDigits) mantissa = mantissa * 10 + (*p - '0');
+    }
     if (*p == '.') {
         for (++p; is_digit(*p); ++p, ++digits, ++fraction_digits) {
-            mantissa = mantissa * 10 + (*p - '0');
+            if (digits < kMaxDigits) mantissa = mantissa * 10 + (*p - '0');
         }
     }
     if (digits == 0 || digits > kMaxDigits || in_class(*p, kLetter | kDot)) return false;

@@ -219,6 +219,17 @@ TEST(Formula, FixedRoundsAsTheDisplayPrints) {
     CHECK_ROWS(rows);
 }
 
+// Long digit runs take the general conversion; gathering them as a whole number would overflow.
+TEST(Formula, LongDigitRunsReadExactly) {
+    const Row rows[] = {
+        {"123456789012345678901234567890", 123456789012345678901234567890.0, 0},
+        {"0.0000000000000000000000000001", 1e-28, 0},
+        {"99999999999999999999.5*0", 0, 0},
+        {"1234567890123456.5", 1234567890123456.5, 0},
+    };
+    CHECK_ROWS(rows);
+}
+
 TEST(Formula, Variables) {
     std::string name64 = kName63 + "a";
     std::string name63_call = kName63 + "+1";
