@@ -4,9 +4,8 @@
 // assessor's line.
 #include "app/print_sheet.h"
 
-#include <cmath>
-
 #include "app/form_values.h"
+#include "app/input_text.h"
 #include "engine/wide_text.h"
 
 namespace {
@@ -179,11 +178,8 @@ void sheet_input_text(const InputSpec& input, double value, CheckedItems checked
             checklist_text(input, checked, out, capacity);
             return;
         case InputKind::Date:
-            if (std::isfinite(value) &&
-                civil_from_days(static_cast<DayNumber>(value), out, capacity) >= 0) {
-                return;
-            }
-            break;
+            write_input_text(input, value, checked, out, capacity);
+            return;
         default:
             break;
     }

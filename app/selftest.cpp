@@ -3,7 +3,6 @@
 #include "app/text_file.h"
 
 #include "engine/wide_text.h"
-#include "formula/formula.h"
 
 namespace {
 
@@ -25,18 +24,13 @@ std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, 
         return 0;
     }
     bool implausible = tool_inputs_implausible(tool, input_values);
-    std::int32_t errors = 0;
     double output_values[kMaxValues] = {};
+    std::int32_t errors = tool_evaluate_outputs(tool, input_values, output_values);
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
-        int error = 0;
-        double value = formula_eval(tool, output.formula, input_values, output_values, &error);
-        output_values[i] = value;
-        if (error == 1) ++errors;
         wchar_t value_text[kValueTextCapacity];
         wchar_t line[kOutLine];
-        format_value(output.format, value, value_text, kValueTextCapacity);
-        if (implausible) text_copy(value_text, kValueTextCapacity, L"--");
+        show_output_value(output, output_values[i], implausible, value_text, kValueTextCapacity);
         text_format(line, kOutLine, L"OUT|%ls|%ls|%ls\r\n", output.label, value_text,
                     output.unit != nullptr ? output.unit : L"");
         text_append(report, kReport, line);

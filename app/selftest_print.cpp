@@ -2,8 +2,8 @@
 
 #include "app/print_sheet.h"
 #include "app/selftest.h"
+#include "app/text_file.h"
 #include "engine/wide_text.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -23,14 +23,9 @@ std::int32_t print_sheet(const ToolSpec& tool, const InputState& inputs, const w
 }
 
 bool append_line(const wchar_t* path, const wchar_t* line) {
-    char bytes[kPrintLine * kUtf8BytesPerUnit];
-    std::int32_t size =
-        platform().utf8_from_wide(line, text_length(line), bytes, kPrintLine * kUtf8BytesPerUnit);
-    std::FILE* file = platform().open_file(path, "ab");
-    if (file == nullptr) return false;
-    bool whole = size >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(size), file) ==
-                                  static_cast<std::size_t>(size);
-    return std::fclose(file) == 0 && whole;
+    TextFile file = text_file_append(path);
+    text_file_write(file, line);
+    return text_file_close(file);
 }
 
 }  // namespace

@@ -20,6 +20,11 @@ TextFile text_file_create(const wchar_t* path) {
     return {file, file != nullptr};
 }
 
+TextFile text_file_append(const wchar_t* path) {
+    std::FILE* file = platform().open_file(path, "ab");
+    return {file, file != nullptr};
+}
+
 // A surrogate pair is never split between two pieces.
 void text_file_write(TextFile& file, const wchar_t* text) {
     if (file.file == nullptr) return;

@@ -12,6 +12,9 @@ struct TextFile {
 // Creates (or empties) the file; whole is false when it could not be created.
 TextFile text_file_create(const wchar_t* path);
 
+// Opens the file to append to its end; whole is false when it could not be opened.
+TextFile text_file_append(const wchar_t* path);
+
 // Appends the whole text as UTF-8.
 void text_file_write(TextFile& file, const wchar_t* text);
 

@@ -32,8 +32,7 @@ void shown_outputs(const ToolSpec& tool, const double* inputs, const wchar_t* de
     bool implausible = tool_inputs_implausible(tool, inputs);
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         wchar_t value[kValueTextCapacity];
-        format_value(tool.outputs[i].format, outputs[i], value, kValueTextCapacity);
-        if (implausible) text_copy(value, kValueTextCapacity, L"--");
+        show_output_value(tool.outputs[i], outputs[i], implausible, value, kValueTextCapacity);
         if (i > 0) text_append(shown, kShown, L"|");
         text_append(shown, kShown, value);
     }

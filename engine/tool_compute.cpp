@@ -29,11 +29,7 @@ void append_detail_lines(const ToolSpec& tool, const double* output_values, bool
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         const OutputSpec& output = tool.outputs[i];
         wchar_t value_text[kValueTextCapacity];
-        if (implausible) {
-            text_copy(value_text, kValueTextCapacity, kNoValue);
-        } else {
-            format_value(output.format, output_values[i], value_text, kValueTextCapacity);
-        }
+        show_output_value(output, output_values[i], implausible, value_text, kValueTextCapacity);
         bool has_unit = output.unit != nullptr && output.unit[0] != L'\0';
         wchar_t line[kDetailLine];
         std::int32_t line_length = 0;
@@ -90,16 +86,25 @@ bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values) {
 
 // Value i is stored only after formula i ran, so a formula reads the outputs before it and 0.0
 // for itself and every later one.
-bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
-                           double* output_values) {
-    bool some_failed = false;
+std::int32_t tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
+                                   double* output_values) {
+    std::int32_t failed = 0;
     for (std::int32_t i = 0; i < output_count(tool); ++i) {
         int error = 0;
         output_values[i] =
             formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);
-        if (error != 0) some_failed = true;
+        if (error != 0) ++failed;
     }
-    return some_failed;
+    return failed;
+}
+
+void show_output_value(const OutputSpec& output, double value, bool implausible, wchar_t* out,
+                       std::int32_t capacity) {
+    if (implausible) {
+        text_copy(out, capacity, kNoValue);
+    } else {
+        format_value(output.format, value, out, capacity);
+    }
 }
 
 VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wchar_t* detail,
@@ -115,7 +120,7 @@ VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wcha
                                  verdict, verdict_capacity);
     } else {
         double output_values[kMaxValues] = {};
-        bool some_failed = tool_evaluate_outputs(tool, input_values, output_values);
+        bool some_failed = tool_evaluate_outputs(tool, input_values, output_values) > 0;
         const VerdictRule* rule = tool_verdict_rule(tool, input_values, output_values);
         bool implausible = rule != nullptr && rule->implausible;
         append_detail_lines(tool, output_values, implausible, detail, detail_capacity);

@@ -196,8 +196,13 @@ const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_v
 // True when the verdict rule on these inputs marks them implausible.
 bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values);
 
-// The tool's outputs evaluated in order, as the calculation does; true when some output failed.
-bool tool_evaluate_outputs(const ToolSpec& tool, const double* input_values, double* output_values);
+// The tool's outputs evaluated in order, as the calculation does; returns how many failed.
+std::int32_t tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
+                                   double* output_values);
+
+// An output's value as it is shown: by its format, or "--" from implausible inputs.
+void show_output_value(const OutputSpec& output, double value, bool implausible, wchar_t* out,
+                       std::int32_t capacity);
 
 const ToolSpec* builtin_tool();
 

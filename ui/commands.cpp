@@ -1,6 +1,4 @@
 // The commands behind the buttons: compute, copy, clear and About. Saving is in record_file.cpp.
-#include <cmath>
-
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
 #include "version.h"

@@ -184,9 +184,15 @@ Box scaled(const Box& box) {
 
 HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& layout,
                   int id, const wchar_t* text, HFONT font) {
+    return create_child_in(g_window.main_window, window_class, ex_style, style, layout, id, text,
+                           font);
+}
+
+HWND create_child_in(HWND parent, const wchar_t* window_class, DWORD ex_style, DWORD style,
+                     const Box& layout, int id, const wchar_t* text, HFONT font) {
     Box box = scaled(layout);
     HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style,
-                                   box.x, box.y, box.width, box.height, g_window.main_window,
+                                   box.x, box.y, box.width, box.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    g_window.instance, nullptr);
     if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -84,6 +84,9 @@ Box scaled(const Box& box);
 // One visible child control of the main window, with its font; the box is in layout numbers.
 HWND create_child(const wchar_t* window_class, DWORD ex_style, DWORD style, const Box& layout,
                   int id, const wchar_t* text, HFONT font);
+// The same in another of the program's windows (the tool finder).
+HWND create_child_in(HWND parent, const wchar_t* window_class, DWORD ex_style, DWORD style,
+                     const Box& layout, int id, const wchar_t* text, HFONT font);
 
 // Shows the tool's tip and basis in their labels.
 void show_tool_texts();

@@ -40,17 +40,6 @@ struct FinderState {
 
 FinderState g_finder;
 
-HWND create_finder_child(const wchar_t* window_class, DWORD ex_style, DWORD style,
-                         const Box& layout, int id, HFONT font) {
-    Box box = scaled(layout);
-    HWND control = CreateWindowExW(ex_style, window_class, L"", WS_CHILD | WS_VISIBLE | style,
-                                   box.x, box.y, box.width, box.height, g_finder.window,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   g_window.instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return control;
-}
-
 // Every tool that matches the query, in menu order; the first is chosen.
 void show_matches() {
     wchar_t query[kQueryCapacity];
@@ -242,13 +231,13 @@ void create_finder() {
                                       frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                       g_window.main_window, nullptr, g_window.instance, nullptr);
     if (g_finder.window == nullptr) return;
-    g_finder.query = create_finder_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, kQueryBox,
-                                         kQueryId, g_window.input_font);
+    g_finder.query = create_child_in(g_finder.window, L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL,
+                                     kQueryBox, kQueryId, L"", g_window.input_font);
     SendMessageW(g_finder.query, EM_SETLIMITTEXT, kQueryCapacity - 1, 0);
-    g_finder.list = create_finder_child(
-        L"LISTBOX", WS_EX_CLIENTEDGE,
+    g_finder.list = create_child_in(
+        g_finder.window, L"LISTBOX", WS_EX_CLIENTEDGE,
         WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-        kListBox, kListId, g_window.label_font);
+        kListBox, kListId, L"", g_window.label_font);
     g_finder.query_proc = subclass(g_finder.query);
     g_finder.list_proc = subclass(g_finder.list);
     show_matches();

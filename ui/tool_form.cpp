@@ -138,12 +138,8 @@ bool form_input_read(std::int32_t i, double* value, CheckedItems* checked) {
     }
     wchar_t text[kInputText];
     GetWindowTextW(control, text, kInputText);
-    if (input_kind(input) == InputKind::Date) {
-        DayNumber day = 0;
-        if (!read_date_text(text, &day)) return false;
-        *value = static_cast<double>(day);
-        return true;
-    }
+    // A date as the command line reads it; a number as a box reads it, leniently.
+    if (input_kind(input) == InputKind::Date) return read_input_text(input, text, value, checked);
     *value = read_input_value(text);
     return std::isfinite(*value);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/selftest.h"
+#include "app/text_file.h"
 #include "engine/wide_text.h"
 #include "platform/platform.h"
 #include "support/test_tools.h"
@@ -85,6 +86,20 @@ TEST(Selftest, LongReportIsWrittenWhole) {
     for (int i = 0; i < 16383 - 9; ++i)
         expected += "题";
     EXPECT_EQ(run.bytes, expected);
+}
+
+// A line appended to a written report keeps what the report held; a file in a folder that does
+// not exist is not written, and says so.
+TEST(Selftest, TextFileAppendsToTheEnd) {
+    std::string path = test_file_path("appended.txt");
+    ASSERT_TRUE(write_utf8_file(widen(path).c_str(), L"TOOL|1\r\n"));
+    TextFile file = text_file_append(widen(path).c_str());
+    text_file_write(file, L"PRINT|2\r\n");
+    EXPECT_TRUE(text_file_close(file));
+    EXPECT_EQ(read_file_bytes(path.c_str()), "TOOL|1\r\nPRINT|2\r\n");
+    TextFile missing = text_file_append(widen(test_file_path("no_such/x.txt")).c_str());
+    text_file_write(missing, L"x");
+    EXPECT_FALSE(text_file_close(missing));
 }
 
 TEST(Selftest, ReportKindDetailIsFlattened) {
