@@ -178,19 +178,21 @@ TEST_F(Suite, OpenRecordsFolder) {
     DWORD attributes = GetFileAttributesW(folder.c_str());
     EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    bool shown = wait_until([] {
-        bool found = false;
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                if (IsWindowVisible(window) &&
-                    window_text(window).find(L"records") != std::wstring::npos) {
-                    *reinterpret_cast<bool*>(data) = true;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
-    });
+    bool shown = wait_until(
+        [] {
+            bool found = false;
+            EnumWindows(
+                [](HWND window, LPARAM data) -> BOOL {
+                    if (IsWindowVisible(window) &&
+                        window_text(window).find(L"records") != std::wstring::npos) {
+                        *reinterpret_cast<bool*>(data) = true;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&found));
+            return found;
+        },
+        kFirstWindowMilliseconds);
     EnumWindows(end_folder_window, 0);
     EXPECT_TRUE(shown);
 }

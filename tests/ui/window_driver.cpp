@@ -30,8 +30,8 @@ std::wstring program_path() {
     return self.substr(0, self.find_last_of(L"\\/") + 1) + L"sorvane.exe";
 }
 
-bool wait_until(const std::function<bool()>& condition) {
-    for (int i = 0; i < 250; ++i) {
+bool wait_until(const std::function<bool()>& condition, int milliseconds) {
+    for (int i = 0; i < milliseconds / 20; ++i) {
         if (condition()) return true;
         Sleep(20);
     }
@@ -53,14 +53,23 @@ RunningProgram launch_program(const std::wstring& arguments) {
 void wait_for_window(RunningProgram& program) {
     if (program.process.hProcess == nullptr) return;
     WaitForInputIdle(program.process.hProcess, 5000);
-    wait_until([&] {
-        HWND window = FindWindowW(kMainWindowClass, nullptr);
-        DWORD process_id = 0;
-        if (window != nullptr) GetWindowThreadProcessId(window, &process_id);
-        if (process_id != program.process.dwProcessId) return false;
-        program.window = window;
-        return IsWindowVisible(window) != FALSE;
-    });
+    bool shown = wait_until(
+        [&] {
+            HWND window = FindWindowW(kMainWindowClass, nullptr);
+            DWORD process_id = 0;
+            if (window != nullptr) GetWindowThreadProcessId(window, &process_id);
+            if (process_id != program.process.dwProcessId) return false;
+            program.window = window;
+            return IsWindowVisible(window) != FALSE;
+        },
+        kFirstWindowMilliseconds);
+    // A program whose window never came is ended, so that it cannot disturb the tests after it
+    // or hold their output open.
+    if (!shown) {
+        TerminateProcess(program.process.hProcess, 98);
+        WaitForSingleObject(program.process.hProcess, 5000);
+        program.window = nullptr;
+    }
 }
 
 RunningProgram start_program(const std::wstring& arguments) {

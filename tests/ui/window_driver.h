@@ -27,8 +27,12 @@ void wait_for_window(RunningProgram& program);
 // Closes the window and returns the program's exit code.
 DWORD close_program(RunningProgram& program);
 
-// Polls the condition for up to five seconds.
-bool wait_until(const std::function<bool()>& condition);
+// Polls the condition for up to five seconds, or the milliseconds given.
+bool wait_until(const std::function<bool()>& condition, int milliseconds = 5000);
+
+// How long a program, or Explorer, may take to show its first window: the first start in a new
+// Wine prefix, on a loaded machine, takes far longer than any later one.
+constexpr int kFirstWindowMilliseconds = 30000;
 
 std::wstring window_text(HWND window);
 std::wstring class_name(HWND window);
