@@ -168,6 +168,12 @@ wait_pdf infusion && check_pdf infusion "$pages" "输液卡" "床号" "12" "溶�
   "滴速" "60" "结论【正常】" "报告内容" "静脉输液卡" "评估人："
 echo "infusion card: $pages page(s)"
 
+pages="$(print_selftest caprini --tool 222 age=2 f=6+17+23)" || fail "caprini: printed $pages"
+wait_pdf caprini && check_pdf caprini "$pages" "Caprini VTE 风险评估" "年龄段" "2 61–74岁" \
+  "危险因素" "肥胖(BMI>25)（1 分）" "DVT/PE病史（3 分）" \
+  "Caprini总分" "8" "结论【异常】≥5分" "评估人："
+echo "Caprini (a checklist): $pages page(s)"
+
 code=0
 wine "$exe" --selftest "$work/unknown.txt" --tool 201 --print NoSuchPrinter \
   </dev/null >/dev/null 2>&1 || code=$?
