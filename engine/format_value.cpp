@@ -56,13 +56,22 @@ bool widen_whole(const char* text, const char* suffix, wchar_t* out, std::int32_
     return true;
 }
 
+// "-0.00" is zero to the reader: a value that shows as zero shows without a sign.
+void drop_sign_of_zero(char* number) {
+    if (number[0] != '-') return;
+    for (const char* p = number + 1; *p != '\0'; ++p) {
+        if (*p != '0' && *p != '.') return;
+    }
+    std::memmove(number, number + 1, std::strlen(number));
+}
+
 // A number whose fixed text does not fit shows its exponent form, and if even that does not
 // fit, "--": a cut digit string would read as a different number.
 void format_number(const FormatCode& code, double value, wchar_t* out, std::int32_t capacity) {
     char number[kPrintedNumberText];
-    if (print_fixed(number, kPrintedNumberText, value, code.precision) >= 0 &&
-        widen_whole(number, code.suffix, out, capacity)) {
-        return;
+    if (print_fixed(number, kPrintedNumberText, value, code.precision) >= 0) {
+        drop_sign_of_zero(number);
+        if (widen_whole(number, code.suffix, out, capacity)) return;
     }
     if (print_shortest(number, kPrintedNumberText, value) >= 0 &&
         widen_whole(number, code.suffix, out, capacity)) {

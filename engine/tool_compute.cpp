@@ -1,5 +1,6 @@
 // One calculation: outputs by formula, one detail line each, then the first verdict rule that
 // holds. A descriptor with a report kind hands the whole job to its report generator.
+#include "engine/number_text.h"
 #include "engine/tool_spec.h"
 #include "engine/wide_text.h"
 #include "formula/formula.h"
@@ -66,6 +67,43 @@ void clear(wchar_t* text, std::int32_t capacity) {
     if (capacity > 0) text[0] = L'\0';
 }
 
+// "%g" without the C library, so that a limit prints the same on every platform.
+void append_limit(wchar_t* out, std::int32_t capacity, double value) {
+    char text[kValueTextCapacity];
+    wchar_t wide[kValueTextCapacity];
+    if (print_general(text, kValueTextCapacity, value, 6) < 0) return;
+    text_widen(wide, kValueTextCapacity, text);
+    text_append(out, capacity, wide);
+}
+
+// "请核对输入：<label>应在 <lowest>–<highest> <unit>", the unit and its space left out when empty.
+void limits_verdict(const InputSpec& input, wchar_t* verdict, std::int32_t capacity) {
+    const InputLimits& limits = input.limits;
+    bool optional = limits.nonzero_lowest > 0.0;
+    text_copy(verdict, capacity, L"请核对输入：");
+    text_append(verdict, capacity, input.label);
+    text_append(verdict, capacity, L"应在 ");
+    append_limit(verdict, capacity, optional ? limits.nonzero_lowest : limits.lowest);
+    text_append(verdict, capacity, L"–");
+    append_limit(verdict, capacity, limits.highest);
+    if (input.unit != nullptr && input.unit[0] != L'\0') {
+        text_append(verdict, capacity, L" ");
+        text_append(verdict, capacity, input.unit);
+    }
+    if (optional) text_append(verdict, capacity, L"（未测留空）");
+}
+
+// Inputs outside their limits: every output "--", the input named, level 2, nothing kept.
+VerdictLevel refuse_outside_limits(const ToolSpec& tool, const InputSpec& input, wchar_t* detail,
+                                   std::int32_t detail_capacity, wchar_t* verdict,
+                                   std::int32_t verdict_capacity, VerdictLevel* level) {
+    double no_values[kMaxValues] = {};
+    append_detail_lines(tool, no_values, true, detail, detail_capacity);
+    limits_verdict(input, verdict, verdict_capacity);
+    *level = 2;
+    return *level;
+}
+
 }  // namespace
 
 const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_values,
@@ -76,7 +114,17 @@ const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_v
     return nullptr;
 }
 
+std::int32_t tool_input_outside_limits(const ToolSpec& tool, const double* input_values) {
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
+        const InputSpec& input = tool.inputs[i];
+        if (input_kind(input) != InputKind::Number) continue;
+        if (!input_within_limits(input, input_values[i])) return i;
+    }
+    return -1;
+}
+
 bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values) {
+    if (tool_input_outside_limits(tool, input_values) >= 0) return true;
     if (tool.report_kind != 0) return false;
     double output_values[kMaxValues] = {};
     tool_evaluate_outputs(tool, input_values, output_values);
@@ -93,14 +141,14 @@ std::int32_t tool_evaluate_outputs(const ToolSpec& tool, const double* input_val
         int error = 0;
         output_values[i] =
             formula_eval(tool, tool.outputs[i].formula, input_values, output_values, &error);
-        if (error != 0) ++failed;
+        if (error != 0 && error != kFormulaNotApplicable) ++failed;
     }
     return failed;
 }
 
 void show_output_value(const OutputSpec& output, double value, bool implausible, wchar_t* out,
                        std::int32_t capacity) {
-    if (implausible) {
+    if (implausible || is_not_applicable(value)) {
         text_copy(out, capacity, kNoValue);
     } else {
         format_value(output.format, value, out, capacity);
@@ -115,6 +163,11 @@ VerdictLevel tool_compute(const ToolSpec& tool, const double* input_values, wcha
     clear(verdict, verdict_capacity);
     clear(detail, detail_capacity);
     *level = 0;
+    std::int32_t outside = tool_input_outside_limits(tool, input_values);
+    if (outside >= 0) {
+        return refuse_outside_limits(tool, tool.inputs[outside], detail, detail_capacity, verdict,
+                                     verdict_capacity, level);
+    }
     if (tool.report_kind != 0) {
         *level = report_generate(tool.report_kind, tool, input_values, detail, detail_capacity,
                                  verdict, verdict_capacity);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 using ReportKind = std::int32_t;
 using VerdictLevel = std::int32_t;
@@ -43,6 +44,17 @@ enum class InputKind : std::int32_t { Number, Choice, Checklist, Date };
 // What a date input starts at: its default value as a day number, or today's date.
 enum class DateDefault : std::int32_t { Fixed, Today };
 
+// The values a number input can take: what a patient can have (or a report generator can work
+// with). A value outside them is refused by the engine before any verdict rule, so a unit typed
+// wrong never reaches a formula. With nonzero_lowest above 0, 0 means "not measured" and any
+// other value must lie between nonzero_lowest and highest.
+struct InputLimits {
+    bool set = false;
+    double lowest = 0.0;
+    double highest = 0.0;
+    double nonzero_lowest = 0.0;
+};
+
 struct InputSpec {
     const char* name;
     const wchar_t* label;
@@ -54,10 +66,36 @@ struct InputSpec {
     std::int32_t item_count = 0;
     const ChecklistItem* items = nullptr;
     DateDefault date_default = DateDefault::Fixed;
+    InputLimits limits = {};
 };
 
 inline InputKind input_kind(const InputSpec& input) {
     return input.choice_count > 0 ? InputKind::Choice : input.kind;
+}
+
+// A number input that holds only values between lowest and highest.
+constexpr InputSpec number_input(const char* name, const wchar_t* label, const wchar_t* unit,
+                                 double default_value, double lowest, double highest) {
+    return {name,    label,   unit, default_value,       0, nullptr, InputKind::Number, 0,
+            nullptr, DateDefault::Fixed, {true, lowest, highest, 0.0}};
+}
+
+// A number input where 0 (or an empty box) means "not measured"; any other value lies between
+// nonzero_lowest and highest.
+constexpr InputSpec optional_number_input(const char* name, const wchar_t* label,
+                                          const wchar_t* unit, double default_value,
+                                          double nonzero_lowest, double highest) {
+    return {name,    label,   unit, default_value,       0, nullptr, InputKind::Number, 0,
+            nullptr, DateDefault::Fixed, {true, 0.0, highest, nonzero_lowest}};
+}
+
+// True when the value lies inside the input's limits (always, for an input without limits).
+inline bool input_within_limits(const InputSpec& input, double value) {
+    const InputLimits& limits = input.limits;
+    if (!limits.set) return true;
+    if (limits.nonzero_lowest > 0.0 && value == 0.0) return true;
+    double lowest = limits.nonzero_lowest > 0.0 ? limits.nonzero_lowest : limits.lowest;
+    return value >= lowest && value <= limits.highest;
 }
 
 // A checklist input: none checked by default, so its default value is 0.
@@ -193,12 +231,31 @@ constexpr std::int32_t form_rows(const InputSpec (&inputs)[N]) {
 // The rule that gives the verdict, or null when none holds.
 const VerdictRule* tool_verdict_rule(const ToolSpec& tool, const double* input_values,
                                      const double* output_values);
-// True when the verdict rule on these inputs marks them implausible.
+// The first number input, in form order, whose value lies outside its limits; -1 when none.
+std::int32_t tool_input_outside_limits(const ToolSpec& tool, const double* input_values);
+
+// True when an input lies outside its limits, or the verdict rule on these inputs marks them
+// implausible.
 bool tool_inputs_implausible(const ToolSpec& tool, const double* input_values);
 
 // The tool's outputs evaluated in order, as the calculation does; returns how many failed.
 std::int32_t tool_evaluate_outputs(const ToolSpec& tool, const double* input_values,
                                    double* output_values);
+
+// The value of an output that does not apply to these inputs (the formula language's na(): the
+// catch-up rate of a burn seen after 8 hours): shown as "--", never counted as a failure. A NaN
+// with a payload of its own, so that no failed arithmetic is taken for it.
+constexpr std::uint64_t kNotApplicableBits = 0x7FF800000000A1A1ULL;
+inline double not_applicable_value() {
+    double value = 0.0;
+    std::memcpy(&value, &kNotApplicableBits, sizeof value);
+    return value;
+}
+inline bool is_not_applicable(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits == kNotApplicableBits;
+}
 
 // An output's value as it is shown: by its format, or "--" from implausible inputs.
 void show_output_value(const OutputSpec& output, double value, bool implausible, wchar_t* out,

@@ -249,10 +249,15 @@ double call_function2(FormulaState& s, const char* name, std::int32_t length, do
     return fail(s);
 }
 
-// call = name "(" expression [ "," expression ] ")"; arguments are evaluated before the name
-// is matched.
+// call = name "(" [ expression [ "," expression ] ] ")"; arguments are evaluated before the
+// name is matched. na() is the one function without arguments.
 double read_call(FormulaState& s, const char* name, std::int32_t length) {
     ++s.position;
+    skip_spaces(s);
+    if (*s.position == ')') {
+        ++s.position;
+        return same_name("na", name, length) ? not_applicable_value() : fail(s);
+    }
     double first = eval_expression(s);
     skip_spaces(s);
     if (*s.position == ',') {
@@ -522,6 +527,11 @@ double formula_eval(const ToolSpec& tool, const char* text, const double* input_
     FormulaState s = {tool, input_values, output_values, text, 0, 0, nullptr, 0, nullptr};
     double value = eval_expression(s);
     skip_spaces(s);
-    *error = (*s.position != '\0' || s.error != 0 || !std::isfinite(value)) ? 1 : 0;
+    bool clean = *s.position == '\0' && s.error == 0;
+    if (clean && is_not_applicable(value)) {
+        *error = kFormulaNotApplicable;
+    } else {
+        *error = (!clean || !std::isfinite(value)) ? 1 : 0;
+    }
     return value;
 }
