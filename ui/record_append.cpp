@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 #include "engine/wide_text.h"
 #include "platform/platform.h"
 

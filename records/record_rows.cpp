@@ -1,4 +1,4 @@
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 
 #include "app/input_text.h"
 #include "engine/wide_text.h"
@@ -45,11 +45,37 @@ void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity
         text_append(out, capacity, L",");
         append_csv_field(out, capacity, label);
     }
-    text_append(out, capacity, L",结果\r\n");
+    text_append(out, capacity, L",结果");
+    for (const wchar_t* column : kRecordFactColumns) {
+        text_append(out, capacity, L",");
+        text_append(out, capacity, column);
+    }
+    text_append(out, capacity, L"\r\n");
+}
+
+const wchar_t* level_word(VerdictLevel level) {
+    static constexpr const wchar_t* kWords[] = {L"正常", L"需关注", L"异常", L"禁忌"};
+    return level >= 0 && level <= 3 ? kWords[level] : L"";
+}
+
+void record_main_result(const ToolSpec& tool, const double* input_values, wchar_t* out,
+                        std::int32_t capacity) {
+    text_copy(out, capacity, L"");
+    if (tool.report_kind != 0 || output_count(tool) == 0) return;
+    if (tool_inputs_implausible(tool, input_values)) return;
+    double outputs[kMaxValues] = {};
+    tool_evaluate_outputs(tool, input_values, outputs);
+    const OutputSpec& first = tool.outputs[0];
+    show_output_value(first, outputs[0], false, out, capacity);
+    if (first.unit != nullptr && first.unit[0] != L'\0') {
+        text_append(out, capacity, L" ");
+        text_append(out, capacity, first.unit);
+    }
 }
 
 bool record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
-                     const LocalTime& time, wchar_t* out, std::int32_t capacity) {
+                     const LocalTime& time, const RecordFacts& facts, wchar_t* out,
+                     std::int32_t capacity) {
     text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
                 time.hour, time.minute, time.second);
     append_csv_field(out, capacity, tool.title);
@@ -65,5 +91,17 @@ bool record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar
     }
     text_append(out, capacity, L",");
     bool whole = append_csv_field(out, capacity, result);
+    const Patient* patient = facts.patient;
+    const wchar_t* fields[] = {level_word(facts.level),
+                               facts.main_result,
+                               patient != nullptr ? patient->admission : L"",
+                               patient != nullptr ? patient->bed : L"",
+                               patient != nullptr ? patient->name : L"",
+                               patient != nullptr ? patient->assessor : L"",
+                               facts.next_due};
+    for (const wchar_t* field : fields) {
+        whole = text_append(out, capacity, L",") && whole;
+        whole = append_csv_field(out, capacity, field != nullptr ? field : L"") && whole;
+    }
     return text_append(out, capacity, L"\r\n") && whole;
 }
