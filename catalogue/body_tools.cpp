@@ -61,7 +61,6 @@ constexpr WorkedExample kIdealWeightExamples[] = {
     {L"height=152.4 sex=2", L"45.5", 0},
     {L"height=150 sex=2", L"43.3", 1},
     {L"height=19.9 sex=2", L"--", 2, L"请核对输入：身高应在 20–280 cm"},
-    {L"sex=3", L"--", 2},
 };
 
 constexpr InputSpec kFluidInputs[] = {number_input("weight", L"体重", L"kg", 20, 0.2, 650)};

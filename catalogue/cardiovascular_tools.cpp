@@ -58,7 +58,6 @@ constexpr WorkedExample kQtcExamples[] = {
     {L"qt=499 hr=60 sex=2", L"499|499", 1},
     {L"qt=500 hr=60 sex=1", L"500|500", 2},
     {L"qt=500 hr=60 sex=2", L"500|500", 2},
-    {L"qt=400 hr=75 sex=3", L"--|--", 2},
     {L"qt=0", L"--|--", 2},
     {L"qt=149", L"--|--", 2, L"请核对输入：QT 间期应在 150–900 ms"},
 };
@@ -91,7 +90,6 @@ constexpr WorkedExample kChadsExamples[] = {
     {L"age=60 sex=2 htn=0", L"1", 0},
     {L"age=60 sex=2 htn=1", L"2", 1},
     {L"age=75 sex=2 stroke=1", L"6", 2},
-    {L"dm=2", L"--", 2},
     {L"age=125.5", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
 };
 

@@ -28,7 +28,7 @@ constexpr VerdictRule kGcsRules[] = {
 constexpr WorkedExample kGcsExamples[] = {
     {L"eye=4 verbal=5 motor=6", L"15", 0}, {L"eye=3 verbal=4 motor=6", L"13", 0},
     {L"eye=3 verbal=3 motor=6", L"12", 1}, {L"eye=2 verbal=3 motor=4", L"9", 1},
-    {L"eye=2 verbal=2 motor=4", L"8", 2},  {L"eye=5", L"--", 2},
+    {L"eye=2 verbal=2 motor=4", L"8", 2},
 };
 
 constexpr InputSpec kQsofaInputs[] = {
@@ -83,7 +83,6 @@ constexpr WorkedExample kMeldExamples[] = {
     {L"inr=1.32", L"10", 1},
     {L"dialysis=1", L"20", 1},
     {L"bili=500 inr=5 scr=400 dialysis=1", L"40", 2},
-    {L"dialysis=2", L"--", 2},
     {L"inr=0.4", L"--", 2, L"请核对输入：INR应在 0.5–25"},
 };
 
@@ -114,7 +113,6 @@ constexpr WorkedExample kChildPughExamples[] = {
     {L"bili=40 alb=30", L"7", 1},
     {L"bili=51 alb=35 inr=1.7 ascites=2", L"9", 1},
     {L"bili=52 alb=35 inr=1.7 ascites=2", L"10", 2},
-    {L"enceph=4", L"--", 2},
     {L"alb=5.9", L"--", 2, L"请核对输入：白蛋白应在 6–80 g/L"},
 };
 
