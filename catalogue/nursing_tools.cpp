@@ -86,7 +86,7 @@ constexpr WorkedExample kMorseExamples[] = {
 }  // namespace
 
 extern constexpr ToolSpec kBradenTool =
-    formula_tool({216, L"Braden 压力性损伤评分", L"压疮风险评估", L"护理评估",
+    formula_tool({216, L"Braden 压力性损伤评分", L"压力性损伤风险评估", L"护理评估",
                   L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
                   L"入院、病情变化及每周定期评估；分值越低风险越高。",
                   L"braden ylxsspf yc 压疮 压力性损伤 褥疮 皮肤"},
