@@ -6,8 +6,6 @@
 namespace {
 
 constexpr std::int32_t kPiece = 128;
-constexpr std::int32_t kResultPiece = 255;  // 254 characters and the terminator
-constexpr std::int32_t kQuotedPiece = 2 * kResultPiece + 3;
 
 bool needs_quotes(const wchar_t* field) {
     for (const wchar_t* p = field; *p != L'\0'; ++p) {
@@ -22,21 +20,21 @@ void record_file_name(std::int32_t tool_id, wchar_t* out, std::int32_t capacity)
     text_format(out, capacity, L"T%03d.csv", tool_id);
 }
 
-void append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field) {
-    if (!needs_quotes(field)) {
-        text_append(row, capacity, field);
-        return;
+bool append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field) {
+    if (!needs_quotes(field)) return text_append(row, capacity, field);
+    std::int32_t length = text_length(row);
+    auto put = [&](wchar_t c) {
+        if (length >= capacity - 1) return false;
+        row[length++] = c;
+        row[length] = L'\0';
+        return true;
+    };
+    bool whole = put(L'"');
+    for (const wchar_t* p = field; *p != L'\0' && whole; ++p) {
+        if (*p == L'"') whole = put(L'"');
+        whole = whole && put(*p);
     }
-    wchar_t quoted[kQuotedPiece];
-    std::int32_t length = 0;
-    quoted[length++] = L'"';
-    for (const wchar_t* p = field; *p != L'\0' && length < kQuotedPiece - 3; ++p) {
-        if (*p == L'"') quoted[length++] = L'"';
-        quoted[length++] = *p;
-    }
-    quoted[length++] = L'"';
-    quoted[length] = L'\0';
-    text_append(row, capacity, quoted);
+    return whole && put(L'"');
 }
 
 void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity) {
@@ -50,7 +48,7 @@ void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity
     text_append(out, capacity, L",结果\r\n");
 }
 
-void record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
+bool record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
                      const LocalTime& time, wchar_t* out, std::int32_t capacity) {
     text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
                 time.hour, time.minute, time.second);
@@ -65,9 +63,7 @@ void record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar
         text_append(out, capacity, L",");
         append_csv_field(out, capacity, piece);
     }
-    wchar_t cut_result[kResultPiece];
-    text_copy(cut_result, kResultPiece, result);
     text_append(out, capacity, L",");
-    append_csv_field(out, capacity, cut_result);
-    text_append(out, capacity, L"\r\n");
+    bool whole = append_csv_field(out, capacity, result);
+    return text_append(out, capacity, L"\r\n") && whole;
 }

@@ -6,7 +6,8 @@
 
 #include "engine/tool_spec.h"
 
-constexpr std::int32_t kRecordRowCapacity = 4096;
+// Room for a row with a report's whole text, every character quoted, and 16 inputs.
+constexpr std::int32_t kRecordRowCapacity = 24576;
 constexpr std::int32_t kRecordNameCapacity = 32;
 
 struct LocalTime {
@@ -25,10 +26,12 @@ void record_file_name(std::int32_t tool_id, wchar_t* out, std::int32_t capacity)
 void record_header_row(const ToolSpec& tool, wchar_t* out, std::int32_t capacity);
 
 // Time, title, "<label>=<value>" per input (a checklist by its checked items' numbers, a date as
-// YYYY-MM-DD), the result cut to 254 characters, and CR LF.
-void record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
+// YYYY-MM-DD, a number in the shortest text that reads back as the same value), the whole
+// result, and CR LF. False when the row did not fit whole: such a row is never saved.
+bool record_data_row(const ToolSpec& tool, const InputState& inputs, const wchar_t* result,
                      const LocalTime& time, wchar_t* out, std::int32_t capacity);
 
 // Appends one field: as it stands, or in double quotes with inner quotes doubled when it holds a
-// comma, a double quote, CR or LF, so that a row stays one row in a spreadsheet.
-void append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field);
+// comma, a double quote, CR or LF, so that a row stays one row in a spreadsheet. False when it
+// did not fit whole.
+bool append_csv_field(wchar_t* row, std::int32_t capacity, const wchar_t* field);

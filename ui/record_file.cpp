@@ -86,11 +86,15 @@ void save_record_command() {
         report_failure(name, AppendResult::Failed);
         return;
     }
-    wchar_t header[kRecordRowCapacity];
-    wchar_t row[kRecordRowCapacity];
+    static wchar_t header[kRecordRowCapacity];
+    static wchar_t row[kRecordRowCapacity];
     record_header_row(*g_window.tool, header, kRecordRowCapacity);
-    record_data_row(*g_window.tool, g_window.inputs, g_window.last_result, local_time_now(), row,
-                    kRecordRowCapacity);
+    // A row that would be cut is not saved: a cut result would read as the whole one.
+    if (!record_data_row(*g_window.tool, g_window.inputs, g_window.last_result, local_time_now(),
+                         row, kRecordRowCapacity)) {
+        report_failure(path, AppendResult::Failed);
+        return;
+    }
     AppendResult result = append_record_file(path, header, row);
     if (result != AppendResult::Written) {
         report_failure(path, result);

@@ -196,7 +196,7 @@ TEST(InputKinds, ImplausibleInputsShowNoNumber) {
     EXPECT_FALSE(tool_inputs_implausible(kTool, plausible));
 
     std::string path = test_file_path("implausible.txt");
-    EXPECT_EQ(selftest_run_values(kTool, implausible, widen(path).c_str()), kSelftestPassed);
+    EXPECT_EQ(selftest_run_values(kTool, implausible, widen(path).c_str()), kSelftestOutputFailed);
     EXPECT_EQ(read_file_bytes(path.c_str()),
               "TOOL|900|测试工具|测试\r\nLEVEL|2\r\nOUT|总分|--|分\r\nOUT|间隔|--|\r\n"
               "VERDICT|请核对输入\r\nDETAIL|总分：-- 分 间隔：-- \r\nERRORS|0\r\n");

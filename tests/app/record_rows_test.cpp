@@ -52,20 +52,43 @@ TEST(RecordRows, FieldsWithSeparatorsAreQuoted) {
     EXPECT_EQ(std::wstring(header), L"时间,工具,\"剂量,mg\",\"说\"\"明\"\"\",普通,结果\r\n");
     const double values[] = {1234567, 0.5, -2};
     EXPECT_EQ(data_row(tool, values, L"无逗号"),
-              L"2026-01-05 09:04:03,\"工具,甲\",\"剂量,mg=1.23457e+06\",\"说\"\"明\"\"=0.5\","
+              L"2026-01-05 09:04:03,\"工具,甲\",\"剂量,mg=1234567\",\"说\"\"明\"\"=0.5\","
               L"普通=-2,无逗号\r\n");
 }
 
-TEST(RecordRows, ResultIsCutTo254BeforeQuoting) {
+// A value is kept exactly: its shortest text reads back as the same double, and -0 is 0.
+TEST(RecordRows, ValuesReadBackExactly) {
+    const InputSpec inputs[] = {{"a", L"甲", L"", 0}};
+    ToolSpec tool = make_tool(inputs, 1, nullptr, 0);
+    struct Row {
+        double value;
+        const wchar_t* text;
+    };
+    const Row rows[] = {
+        {0.1, L"甲=0.1"},    {1.0 / 3, L"甲=0.3333333333333333"}, {-0.0, L"甲=0"},
+        {1e-7, L"甲=1e-07"}, {123456789012, L"甲=123456789012"},  {70.25, L"甲=70.25"}};
+    for (const Row& row : rows) {
+        const double values[] = {row.value};
+        EXPECT_EQ(data_row(tool, values, L"x"),
+                  L"2026-01-05 09:04:03,测试工具," + std::wstring(row.text) + L",x\r\n");
+    }
+}
+
+// A report's whole text goes into the row; a row that cannot hold it is refused, never cut.
+TEST(RecordRows, ResultKeptWhole) {
     const InputSpec inputs[] = {{"a", L"甲", L"", 0}};
     ToolSpec tool = make_tool(inputs, 1, nullptr, 0);
     const double values[] = {1};
-    std::wstring result(300, L'长');
+    std::wstring result(8000, L'长');
     std::wstring row = data_row(tool, values, result.c_str());
-    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1," + std::wstring(254, L'长') + L"\r\n");
-    std::wstring quotes(300, L'"');
+    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1," + result + L"\r\n");
+    std::wstring quotes(8000, L'"');
     row = data_row(tool, values, quotes.c_str());
-    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1,\"" + std::wstring(508, L'"') + L"\"\r\n");
+    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1,\"" + std::wstring(16000, L'"') + L"\"\r\n");
+    const InputState state = {{1}, {}};
+    static wchar_t small[64];
+    EXPECT_FALSE(record_data_row(tool, state, L"a,b", {2026, 1, 5, 9, 4, 3}, small, 30));
+    EXPECT_TRUE(record_data_row(tool, state, L"a,b", {2026, 1, 5, 9, 4, 3}, small, 64));
 }
 
 TEST(RecordRows, TimeFieldsHaveFixedWidths) {
