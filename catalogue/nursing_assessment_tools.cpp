@@ -64,7 +64,6 @@ constexpr WorkedExample kBarthelExamples[] = {
      2},
     {L"feed=0 bath=0 groom=0 dress=0 bowel=0 bladder=0 toilet=0 transfer=0 walk=0 stairs=0", L"0",
      2},
-    {L"feed=7", L"--", 2},
 };
 
 constexpr InputChoice kCapriniAgeChoices[] = {
@@ -135,7 +134,6 @@ constexpr WorkedExample kCapriniExamples[] = {
      L"f=1+2+3+4+5+6+7+8+9+10+11+12+13+14+15+16+17+18+19+20+21+22+23+24+25+26+27+28+29+30+31+32+33+"
      L"34+35+36",
      L"84", 2},
-    {L"age=4", L"--", 2},
     {L"f=37", L"1", 1},
     {L"age=3 f=37+15", L"5", 2},
 };
@@ -242,7 +240,6 @@ constexpr WorkedExample kNortonExamples[] = {
     {L"phys=2 ment=3 act=2 mob=3 inc=3", L"13", 1},
     {L"phys=2 ment=3 act=2 mob=2 inc=3", L"12", 2},
     {L"phys=1 ment=1 act=1 mob=1 inc=1", L"5", 2},
-    {L"phys=0", L"--", 2},
 };
 
 constexpr InputChoice kMnaSfFoodChoices[] = {
@@ -292,8 +289,6 @@ constexpr WorkedExample kMnaSfExamples[] = {
     {L"bmi=-1 cc=3", L"14", 0},
     {L"bmi=1 cc=0", L"12", 0},
     {L"food=0 wtl=0 mob=0 stress=0 neuro=0 bmi=0", L"0", 2},
-    {L"stress=1", L"--", 2},
-    {L"bmi=-1 cc=1", L"--", 2},
 };
 
 }  // namespace

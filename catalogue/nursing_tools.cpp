@@ -44,7 +44,6 @@ constexpr WorkedExample kBradenExamples[] = {
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=3 friction=3", L"14", 1},
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=2", L"12", 2},
     {L"sensory=1 moisture=1 activity=1 mobility=2 nutrition=2 friction=2", L"9", 2},
-    {L"friction=4", L"--", 2},
 };
 
 constexpr InputChoice kHistoryChoices[] = {{0, L"无"}, {25, L"有"}};
@@ -80,7 +79,6 @@ constexpr WorkedExample kMorseExamples[] = {
     {L"history=25", L"25", 1},
     {L"history=25 diagnosis=15", L"40", 1},
     {L"history=25 iv=20", L"45", 2},
-    {L"aid=20", L"--", 2},
 };
 
 }  // namespace
