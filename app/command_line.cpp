@@ -89,9 +89,16 @@ void keep_assignment(const wchar_t* token, CommandLine& out) {
     if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
 }
 
+// The first token that is no option of the program and no input; said only by the modes without
+// a window, where a mistyped option would otherwise run something else than was asked.
+void note_unknown(const wchar_t* token, wchar_t* unknown) {
+    if (unknown[0] == L'\0') text_copy(unknown, kTokenCapacity, token);
+}
+
 // The options after the program's path; the self-test's path is the legacy reader's.
 void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     wchar_t token[kTokenCapacity];
+    wchar_t unknown[kTokenCapacity] = L"";
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
         if (std::wcscmp(token, kOption) == 0) {
             wchar_t path[kSelftestPathCapacity];
@@ -107,7 +114,14 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
             read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
         } else if (!is_option(token) && std::wcschr(token, L'=') != nullptr) {
             keep_assignment(token, out);
+        } else {
+            note_unknown(token, unknown);
         }
+    }
+    if (out.mode != ProgramMode::Window && out.usage[0] == L'\0' && unknown[0] != L'\0') {
+        text_format(out.usage, kUsageCapacity,
+                    is_option(unknown) ? L"未知选项：%ls" : L"无法识别的参数：%ls",
+                    static_cast<const wchar_t*>(unknown));
     }
 }
 
@@ -136,8 +150,43 @@ const wchar_t* unreadable_reason(const InputSpec& input) {
     }
 }
 
+bool is_choice_value(const InputSpec& input, double value) {
+    for (std::int32_t k = 0; k < input.choice_count; ++k) {
+        if (input.choices[k].value == value) return true;
+    }
+    return false;
+}
+
+// The option's text without the value it starts with: "1 男" is "男".
+const wchar_t* choice_words(const InputChoice& choice, const wchar_t* value_text) {
+    const wchar_t* text = choice.text;
+    const wchar_t* v = value_text;
+    while (*v != L'\0' && *text == *v) {
+        ++text;
+        ++v;
+    }
+    if (*v != L'\0' || *text != L' ') return choice.text;
+    while (*text == L' ')
+        ++text;
+    return text;
+}
+
+// "性别的取值应为 1（男）、2（女）", cut to the capacity.
+void choice_reason(const InputSpec& input, wchar_t* reason, std::int32_t capacity) {
+    text_format(reason, capacity, L"%ls的取值应为 ", input.label);
+    for (std::int32_t k = 0; k < input.choice_count; ++k) {
+        wchar_t value[kInputTextCapacity];
+        wchar_t piece[kTokenCapacity];
+        write_input_text(input, input.choices[k].value, 0, value, kInputTextCapacity);
+        text_format(piece, kTokenCapacity, L"%ls%ls（%ls）", k > 0 ? L"、" : L"",
+                    static_cast<const wchar_t*>(value), choice_words(input.choices[k], value));
+        text_append(reason, capacity, piece);
+    }
+}
+
+// Sets one input; index receives the input's place (-1 when none has the name).
 bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, wchar_t* reason,
-                std::int32_t capacity) {
+                std::int32_t capacity, std::int32_t& index) {
     char name[kNameCapacity];
     std::int32_t length = 0;
     for (; token[length] != L'=' && length < kNameCapacity - 1; ++length) {
@@ -145,7 +194,7 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, w
         name[length] = static_cast<char>(token[length]);
     }
     name[length] = '\0';
-    std::int32_t index = -1;
+    index = -1;
     for (std::int32_t i = 0; i < input_count(tool) && token[length] == L'='; ++i) {
         if (std::strcmp(tool.inputs[i].name, name) == 0) index = i;
     }
@@ -154,10 +203,18 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, w
         return false;
     }
     const InputSpec& input = tool.inputs[index];
-    if (!read_input_text(input, token + length + 1, &state.values[index], &state.checked[index])) {
+    double value = 0.0;
+    CheckedItems checked = 0;
+    if (!read_input_text(input, token + length + 1, &value, &checked)) {
         text_format(reason, capacity, unreadable_reason(input), token);
         return false;
     }
+    if (input_kind(input) == InputKind::Choice && !is_choice_value(input, value)) {
+        choice_reason(input, reason, capacity);
+        return false;
+    }
+    state.values[index] = value;
+    state.checked[index] = checked;
     return true;
 }
 
@@ -222,8 +279,17 @@ bool assign_inputs(const ToolSpec& tool, const wchar_t* assignments, InputState&
                    wchar_t* reason, std::int32_t capacity) {
     wchar_t token[kTokenCapacity];
     const wchar_t* rest = assignments;
+    std::uint32_t named = 0;
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
-        if (!assign_one(tool, token, state, reason, capacity)) return false;
+        std::int32_t index = -1;
+        if (!assign_one(tool, token, state, reason, capacity, index)) return false;
+        std::uint32_t bit = std::uint32_t{1} << index;
+        // Two values for one input: which one was meant cannot be told.
+        if ((named & bit) != 0) {
+            text_format(reason, capacity, L"输入项重复：%ls", token);
+            return false;
+        }
+        named |= bit;
     }
     return true;
 }

@@ -30,6 +30,10 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
 }  // namespace
 
 int run_command_line(const CommandLine& command, SheetPrinter print) {
+    // A line that cannot be carried out as written is said, never half done.
+    if (command.mode != ProgramMode::Selftest && command.usage[0] != L'\0') {
+        return selftest_write_usage(command.path, command.usage);
+    }
     switch (command.mode) {
         case ProgramMode::Selftest:
             return run_selftest(command, print);

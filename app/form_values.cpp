@@ -13,59 +13,30 @@ namespace {
 constexpr std::int32_t kTypedNumberText = 128;
 
 bool is_space(wchar_t c) {
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
+    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\x3000';
 }
 
-wchar_t lower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
-}
-
-bool starts_with_word(const wchar_t* text, const wchar_t* word) {
-    for (; *word != L'\0'; ++text, ++word) {
-        if (lower(*text) != *word) return false;
-    }
-    return true;
-}
-
-// The digits are read exactly (the same double on every platform); only a value out of the
-// double range is left to strtod, for its infinity or its underflow. False when no number
-// starts here.
-bool read_unsigned(const wchar_t* text, double& value) {
-    if (starts_with_word(text, L"inf")) {
-        value = std::numeric_limits<double>::infinity();
-        return true;
-    }
-    if (starts_with_word(text, L"nan")) {
-        value = std::numeric_limits<double>::quiet_NaN();
-        return true;
-    }
-    NumberExtent extent = scan_number(text);
-    if (extent.length == 0) return false;
-    // A number longer than the buffer is read from its first 127 characters.
-    char number[kTypedNumberText];
-    std::int32_t length =
-        extent.length < kTypedNumberText - 1 ? extent.length : kTypedNumberText - 1;
-    for (std::int32_t i = 0; i < length; ++i)
-        number[i] = static_cast<char>(text[i]);
-    number[length] = '\0';
-    std::from_chars_result result =
-        extent.hex ? std::from_chars(number + 2, number + length, value, std::chars_format::hex)
-                   : std::from_chars(number, number + length, value);
-    // Beyond the double range the C conversion's infinity or underflow stands.
-    if (result.ec == std::errc::result_out_of_range) value = std::strtod(number, nullptr);
-    return result.ec != std::errc::invalid_argument;
-}
-
-// Leading white space and one sign, then the number; false when none starts there.
-bool read_signed(const wchar_t* text, double& value) {
+const wchar_t* skip_spaces(const wchar_t* text) {
     while (is_space(*text))
         ++text;
-    bool negative = *text == L'-';
-    if (*text == L'-' || *text == L'+') ++text;
-    value = 0.0;  // text without a number reads as 0, as the C conversion gives
-    if (!read_unsigned(text, value)) return false;
-    if (negative) value = -value;
-    return true;
+    return text;
+}
+
+// The decimal digits of one number, read exactly (the same double on every platform); a value
+// beyond the double range is left to strtod for its infinity or underflow. Hexadecimal, "inf"
+// and "nan" are no numbers a nurse types: they are refused. Returns the characters read, 0 when
+// no number starts here.
+std::int32_t read_unsigned(const wchar_t* text, double& value) {
+    NumberExtent extent = scan_number(text);
+    if (extent.length == 0 || extent.hex || extent.length >= kTypedNumberText) return 0;
+    char number[kTypedNumberText];
+    for (std::int32_t i = 0; i < extent.length; ++i)
+        number[i] = static_cast<char>(text[i]);
+    number[extent.length] = '\0';
+    std::from_chars_result result = std::from_chars(number, number + extent.length, value);
+    if (result.ec == std::errc::invalid_argument) return 0;
+    if (result.ec == std::errc::result_out_of_range) value = std::strtod(number, nullptr);
+    return extent.length;
 }
 
 // The full-width forms sit 0xFEE0 above their ASCII ones.
@@ -73,6 +44,8 @@ wchar_t ascii_form(wchar_t c) {
     constexpr wchar_t kFullWidthShift = 0xFEE0;
     bool digit = c >= L'\xFF10' && c <= L'\xFF19';
     bool sign_or_point = c == L'\xFF0B' || c == L'\xFF0D' || c == L'\xFF0E';
+    // The ideographic full stop is what a Chinese input method types for the point.
+    if (c == L'\x3002') return L'.';
     return digit || sign_or_point ? static_cast<wchar_t>(c - kFullWidthShift) : c;
 }
 
@@ -86,20 +59,20 @@ void ascii_number_text(const wchar_t* text, wchar_t* out, std::int32_t capacity)
     out[length] = L'\0';
 }
 
-double read_input_value(const wchar_t* text) {
-    wchar_t ascii[kTypedTextCapacity];
-    ascii_number_text(text, ascii, kTypedTextCapacity);
-    double value = 0.0;
-    read_signed(ascii, value);
-    return value;
+bool is_blank_text(const wchar_t* text) {
+    return *skip_spaces(text) == L'\0';
 }
 
 bool read_input_number(const wchar_t* text, double* value) {
     wchar_t ascii[kTypedTextCapacity];
     ascii_number_text(text, ascii, kTypedTextCapacity);
+    const wchar_t* p = skip_spaces(ascii);
+    bool negative = *p == L'-';
+    if (*p == L'-' || *p == L'+') ++p;
     double read = 0.0;
-    if (!read_signed(ascii, read) || !std::isfinite(read)) return false;
-    *value = read;
+    std::int32_t length = read_unsigned(p, read);
+    if (length == 0 || *skip_spaces(p + length) != L'\0' || !std::isfinite(read)) return false;
+    *value = negative ? -read : read;
     return true;
 }
 

@@ -11,15 +11,14 @@ constexpr std::int32_t kTypedTextCapacity = 256;
 // ("７０．５") as their ASCII forms, cut to the capacity.
 void ascii_number_text(const wchar_t* text, wchar_t* out, std::int32_t capacity);
 
-// The value of an input box's text (full-width digits read as ASCII), as the C conversion reads it:
-// leading white space skipped, the longest number at the start taken and the rest ignored; text
-// without a number, or of spaces only, is 0. The result may be infinite or NaN ("1e999", "inf",
-// "nan"): callers refuse those.
-double read_input_value(const wchar_t* text);
+// True when the text holds nothing but white space: an empty box.
+bool is_blank_text(const wchar_t* text);
 
-// The same reading for text that must hold a number (the command line, worked examples): false
-// when no number starts the text or the number is infinite or NaN, and value is then left as it
-// was.
+// The value of a box's whole text: optional white space around one decimal number with an
+// optional sign (full-width digits, signs and points read as ASCII, "。" as the point). Anything
+// else (letters, units, thousands separators, inner spaces, hexadecimal, a second number, an
+// empty box) is refused, and so is an infinite value: false, value left as it was. A box that
+// read only its leading number would turn "1,000" into 1 and "80kg" into 80 without a word.
 bool read_input_number(const wchar_t* text, double* value);
 
 // "%.6g": at most six significant digits.

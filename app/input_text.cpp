@@ -1,6 +1,7 @@
 #include "app/input_text.h"
 
 #include "app/form_values.h"
+#include "engine/number_text.h"
 #include "engine/wide_text.h"
 
 namespace {
@@ -61,6 +62,13 @@ bool read_checked_items(const InputSpec& input, const wchar_t* text, CheckedItem
     return true;
 }
 
+// The shortest text that reads back as the same value: a record keeps exactly what was used.
+void write_number_text(double value, wchar_t* out, std::int32_t capacity) {
+    char number[kInputTextCapacity];
+    if (print_round_trip(number, kInputTextCapacity, value) < 0) number[0] = '\0';
+    text_widen(out, capacity, number);
+}
+
 }  // namespace
 
 bool read_date_text(const wchar_t* text, DayNumber* day) {
@@ -100,6 +108,11 @@ bool read_input_text(const InputSpec& input, const wchar_t* text, double* value,
             return true;
         }
         default:
+            // An empty box is a value only where 0 means "not measured".
+            if (is_blank_text(text) && input.limits.nonzero_lowest > 0.0) {
+                *value = 0.0;
+                return true;
+            }
             return read_input_number(text, value);
     }
 }
@@ -120,7 +133,7 @@ void write_input_text(const InputSpec& input, double value, CheckedItems checked
             format_value("date", value, out, capacity);
             return;
         default:
-            text_format(out, capacity, L"%g", value);
+            write_number_text(value, out, capacity);
             return;
     }
 }

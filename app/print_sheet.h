@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 #include "engine/tool_spec.h"
 
 enum class SheetStyle : std::int32_t {

@@ -12,8 +12,8 @@ constexpr std::int32_t kOutLine = 512;
 constexpr std::int32_t kLevelLine = 256;
 constexpr std::int32_t kErrorsLine = 128;
 constexpr std::int32_t kUsageLine = 512;
-constexpr std::int32_t kReport = 16384;
-constexpr std::int32_t kMaxDetailKept = 8000;
+// Room for the longest report: 16 OUT lines and a detail of 8191 characters, so nothing is cut.
+constexpr std::int32_t kReport = 24576;
 
 // The outputs evaluated in order, as the window shows them: a formula reads the outputs before it
 // (an estimated date, then the days left to it); returns the failures. Implausible inputs show
@@ -42,13 +42,11 @@ std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, 
 
 void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t capacity) {
     std::int32_t length = text_length(report);
-    std::int32_t kept = 0;
-    for (const wchar_t* p = detail; *p != L'\0' && kept < kMaxDetailKept; ++p) {
+    for (const wchar_t* p = detail; *p != L'\0'; ++p) {
         if (*p == L'\r') continue;
         if (length >= capacity - 1) break;
         report[length++] = *p == L'\n' ? L' ' : *p;
         report[length] = L'\0';
-        ++kept;
     }
 }
 
@@ -94,7 +92,9 @@ int selftest_run_values(const ToolSpec& tool, const double* input_values, const 
     text_append(report, kReport, errors_line);
 
     if (!write_utf8_file(path, report)) return kSelftestNotWritten;
-    return errors > 0 ? kSelftestOutputFailed : kSelftestPassed;
+    // No output was calculated from inputs outside what a patient can have.
+    bool implausible = tool_inputs_implausible(tool, input_values);
+    return errors > 0 || implausible ? kSelftestOutputFailed : kSelftestPassed;
 }
 
 int selftest_run(const wchar_t* path) {

@@ -27,8 +27,8 @@ int selftest_write_usage(const wchar_t* path, const wchar_t* reason);
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
                                      std::int32_t capacity);
 
-// Appends the detail text to the report on one line: CRs dropped, each LF a space, at most
-// 8000 characters kept; the report stays within its capacity.
+// Appends the detail text to the report on one line: CRs dropped, each LF a space; the report
+// stays within its capacity.
 void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t capacity);
 
 // Writes the text as UTF-8 without a byte-order mark; false when the file could not be created

@@ -48,6 +48,21 @@ void default_text(const InputSpec& input, wchar_t* value) {
     }
 }
 
+// "|limits|lo|hi" after a number input with limits, and "|nonzero|lo" where 0 means not measured.
+void append_limits(const InputSpec& input, wchar_t* line) {
+    if (input_kind(input) != InputKind::Number || !input.limits.set) return;
+    const double values[] = {input.limits.lowest, input.limits.highest,
+                             input.limits.nonzero_lowest};
+    const wchar_t* marks[] = {L"|limits|", L"|", L"|nonzero|"};
+    std::int32_t shown = input.limits.nonzero_lowest > 0.0 ? 3 : 2;
+    for (std::int32_t k = 0; k < shown; ++k) {
+        wchar_t value[kDefaultValueText];
+        write_input_text(input, values[k], 0, value, kDefaultValueText);
+        text_append(line, kListLine, marks[k]);
+        text_append(line, kListLine, value);
+    }
+}
+
 void write_input(TextFile& file, const InputSpec& input) {
     wchar_t name[kName];
     wchar_t value[kDefaultValueText];
@@ -60,6 +75,7 @@ void write_input(TextFile& file, const InputSpec& input) {
     append_choices(input, line);
     if (input_kind(input) == InputKind::Checklist) append_items(input, line);
     if (input_kind(input) == InputKind::Date) text_append(line, kListLine, L"|date");
+    append_limits(input, line);
     text_append(line, kListLine, L"\r\n");
     text_file_write(file, line);
 }

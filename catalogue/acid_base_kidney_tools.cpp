@@ -7,19 +7,18 @@ namespace {
 // Calculated osmolality as 2 Na + glucose + urea (no potassium), as Clin Biochem Rev 2016
 // recommends, rather than the 2 (Na + K) form with its 280–310 range.
 constexpr InputSpec kOsmolalityInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"glu", L"血糖", L"mmol/L", 5.0},
-    {"urea", L"尿素", L"mmol/L", 5.0},
-    {"osm_meas", L"实测渗透压(未测填0)", L"mOsm/kg", 0},
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("glu", L"血糖", L"mmol/L", 5.0, 0.1, 160),
+    number_input("urea", L"尿素", L"mmol/L", 5.0, 0.1, 150),
+    optional_number_input("osm_meas", L"实测渗透压(未测填0)", L"mOsm/kg", 0, 170, 700),
 };
 constexpr OutputSpec kOsmolalityOutputs[] = {
     {"osm_calc", L"计算渗透压", L"mOsm/kg", "2*na+glu+urea", "f1"},
     {"gap", L"渗透压间隙", L"mOsm/kg", "osm_meas>0?osm_meas-osm_calc:0", "f1"},
 };
 constexpr VerdictRule kOsmolalityRules[] = {
-    {"na<100||na>200||glu<0.5||glu>150||urea<0.1||urea>150||osm_meas<0||"
-     "(osm_meas>0&&osm_meas<200)||osm_meas>500",
-     2, L"请核对：钠100–200、血糖0.5–150、尿素0.1–150 mmol/L，实测渗透压200–500或填0", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"osm_meas>0&&fixed(gap,1)>10", 2, L"渗透压间隙>10，提示存在未测渗透物（如甲醇、乙二醇）"},
     {"fixed(osm_calc,1)>295", 1, L"计算渗透压>295，高渗状态"},
     {"fixed(osm_calc,1)<275", 1, L"计算渗透压<275，低渗状态"},
@@ -34,19 +33,22 @@ constexpr WorkedExample kOsmolalityExamples[] = {
     {L"osm_meas=300", L"290.0|10.0", 0},
     {L"urea=4.9 osm_meas=300", L"289.9|10.1", 2},
     {L"na=150 glu=40 urea=15", L"355.0|0.0", 1},
-    {L"osm_meas=150", L"--|--", 2},
+    {L"osm_meas=150", L"--|--", 2,
+     L"请核对输入：实测渗透压(未测填0)应在 170–700 mOsm/kg（未测留空）"},
+    {L"na=79", L"--|--", 2, L"请核对输入：血钠应在 80–260 mmol/L"},
 };
 
 constexpr InputSpec kCorrectedSodiumInputs[] = {
-    {"na", L"实测血钠", L"mmol/L", 140},
-    {"glu", L"血糖", L"mmol/L", 5.0},
+    number_input("na", L"实测血钠", L"mmol/L", 140, 80, 260),
+    number_input("glu", L"血糖", L"mmol/L", 5.0, 0.1, 160),
 };
 constexpr OutputSpec kCorrectedSodiumOutputs[] = {
     {"na_katz", L"Katz校正血钠", L"mmol/L", "na+1.6*max(glu-5.6,0)/5.6", "f1"},
     {"na_hillier", L"Hillier校正血钠", L"mmol/L", "na+2.4*max(glu-5.6,0)/5.6", "f1"},
 };
 constexpr VerdictRule kCorrectedSodiumRules[] = {
-    {"na<100||na>200||glu<0.5||glu>150", 2, L"请核对输入：血钠100–200，血糖0.5–150 mmol/L", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(na_katz,1)>145", 1, L"两种校正血钠均>145，提示高钠血症（缺水）"},
     {"fixed(na_hillier,1)<125", 2, L"两种校正血钠均<125，重度低钠血症"},
     {"fixed(na_hillier,1)<135", 1, L"两种校正血钠均<135，提示真性低钠血症"},
@@ -66,7 +68,8 @@ constexpr WorkedExample kCorrectedSodiumExamples[] = {
     {L"na=143.1 glu=12.6", L"145.1|146.1", 1},
     {L"na=120 glu=12.6", L"122.0|123.0", 2},
     {L"na=138 glu=4", L"138.0|138.0", 0},
-    {L"glu=0.3", L"--|--", 2},
+    {L"glu=0.3", L"140.0|140.0", 0},
+    {L"na=261", L"--|--", 2, L"请核对输入：实测血钠应在 80–260 mmol/L"},
 };
 
 // The body-water fractions of the free water and the sodium deficits.
@@ -78,8 +81,8 @@ constexpr InputChoice kBodyWaterGroupChoices[] = {{1, L"成年男性(0.6)"},
 // Deficit = total body water × (Na / 140 - 1), the Adrogué-Madias form, rather than the
 // (Na - 142) × kg × 4 ml rule.
 constexpr InputSpec kFreeWaterDeficitInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"weight", L"体重", L"kg", 70},
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("weight", L"体重", L"kg", 70, 0.2, 650),
     {"grp", L"人群（体液系数）", L"", 1, count_of(kBodyWaterGroupChoices), kBodyWaterGroupChoices},
 };
 constexpr OutputSpec kFreeWaterDeficitOutputs[] = {
@@ -88,8 +91,8 @@ constexpr OutputSpec kFreeWaterDeficitOutputs[] = {
     {"fwd", L"游离水缺失", L"L", "max(tbw*(na/140-1),0)", "f1"},
 };
 constexpr VerdictRule kFreeWaterDeficitRules[] = {
-    {"weight<1||weight>300||na<100||na>200", 2, L"请核对输入：体重1–300 kg，血钠100–200 mmol/L",
-     true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"na>145", 1, L"高钠血症：按缺水量补水，血钠每24 h下降≤10 mmol/L"},
     {"na<135", 1, L"血钠<135为低钠，不存在游离水缺失"},
     {"1", 0, L"血钠135–145，无明显游离水缺失"},
@@ -103,7 +106,8 @@ constexpr WorkedExample kFreeWaterDeficitExamples[] = {
     {L"na=134.9", L"42.0|0.0", 1},
     {L"na=150 weight=20 grp=5", L"12.0|0.9", 1},
     {L"na=155 weight=65 grp=2", L"32.5|3.5", 1},
-    {L"weight=0.5", L"--|--", 2},
+    {L"weight=0.5", L"0.3|0.0", 0},
+    {L"weight=0.1", L"--|--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr InputChoice kSodiumInfusateInfChoices[] = {{513, L"3%氯化钠"},
@@ -111,29 +115,34 @@ constexpr InputChoice kSodiumInfusateInfChoices[] = {{513, L"3%氯化钠"},
                                                      {130, L"乳酸林格液"},
                                                      {77, L"0.45%氯化钠"},
                                                      {0, L"5%葡萄糖"}};
+// Starts at a hyponatraemia with 3% saline, so that every output applies at the defaults.
 constexpr InputSpec kSodiumInfusateInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"weight", L"体重", L"kg", 70},
+    number_input("na", L"血钠", L"mmol/L", 125, 80, 260),
+    number_input("weight", L"体重", L"kg", 70, 0.2, 650),
     {"grp", L"人群（体液系数）", L"", 1, count_of(kBodyWaterGroupChoices), kBodyWaterGroupChoices},
-    {"inf", L"输注液体（含钠）", L"mmol/L", 154, count_of(kSodiumInfusateInfChoices),
+    {"inf", L"输注液体（含钠）", L"mmol/L", 513, count_of(kSodiumInfusateInfChoices),
      kSodiumInfusateInfChoices},
-    {"inf_k", L"液体中加钾", L"mmol/L", 0},
-    {"target", L"24 h目标变化量", L"mmol/L", 8},
+    number_input("inf_k", L"液体中加钾", L"mmol/L", 0, 0, 200),
+    number_input("target", L"24 h目标变化量", L"mmol/L", 8, 0, 30),
 };
+// A sodium of 135–145 needs no correction: the volume and its rate do not apply. The rate says
+// so itself rather than leaning on the not-applicable value passing through its arithmetic.
 constexpr OutputSpec kSodiumInfusateOutputs[] = {
     {"tbw", L"总体液量", L"L", "(grp==1?0.6:(grp==2?0.5:(grp==3?0.5:(grp==4?0.45:0.6))))*weight",
      "f1"},
     {"dna", L"每升液体血钠变化", L"mmol/L", "(inf+inf_k-na)/(tbw+1)", "f2"},
-    {"vol", L"达目标所需液量", L"L", "fixed(dna,2)==0?0:target/max(abs(dna),0.005)", "f2"},
-    {"rate", L"24 h匀速输注速度", L"ml/h", "vol*1000/24", "f0"},
+    {"vol", L"达目标所需液量", L"L",
+     "(na>=135&&na<=145)?na():(fixed(dna,2)==0?0:target/max(abs(dna),0.005))", "f2"},
+    {"rate", L"24 h匀速输注速度", L"ml/h", "(na>=135&&na<=145)?na():vol*1000/24", "f0"},
 };
 constexpr VerdictRule kSodiumInfusateRules[] = {
-    {"na<100||na>200||weight<1||weight>300||inf_k<0||inf_k>100||target<0||"
-     "target>30",
-     2, L"请核对：血钠100–200，体重1–300 kg，含钾0–100，目标0–30 mmol/L", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
+    {"na>=135&&na<=145", 0, L"血钠在正常范围，无需纠正"},
     {"fixed(dna,2)==0", 1, L"该液体对血钠几乎无影响，请换用其他液体"},
     {"na<135&&fixed(dna,2)<0", 2, L"所选液体会使低钠进一步下降"},
     {"na>145&&fixed(dna,2)>0", 2, L"所选液体会使高钠进一步升高"},
+    {"fixed(vol,2)>3", 2, L"所需液量过大：该液体不宜用于纠正，请重新选择液体并复查血钠"},
     {"target>10", 2, L"24 h目标变化>10 mmol/L，超出安全上限"},
     {"na<135&&target>8", 1, L"目标>8 mmol/L/24 h：渗透性脱髓鞘高危者应≤8"},
     {"na<135", 1, L"纠正低钠：分次输注并密切复查血钠"},
@@ -141,27 +150,37 @@ constexpr VerdictRule kSodiumInfusateRules[] = {
     {"1", 0, L"血钠正常，结果仅供参考"},
 };
 constexpr WorkedExample kSodiumInfusateExamples[] = {
-    {L"", L"42.0|0.33|24.57|1024", 0},
+    {L"", L"42.0|9.02|0.89|37", 1},
     {L"na=112 weight=60 grp=2 inf=513", L"30.0|12.94|0.62|26", 1},
     {L"na=160 weight=70 grp=4 inf=0 target=10", L"31.5|-4.92|2.03|85", 1},
+    {L"na=140 inf=154", L"42.0|0.33|--|--", 0},
+    {L"na=135 inf=154", L"42.0|0.44|--|--", 0},
+    {L"na=134.9 inf=513", L"42.0|8.79|0.91|38", 1},
+    {L"na=145 inf=0", L"42.0|-3.37|--|--", 0},
+    {L"na=145.1 inf=0", L"42.0|-3.37|2.37|99", 1},
     {L"na=130 inf=130", L"42.0|0.00|0.00|0", 1},
     {L"na=120 inf=0", L"42.0|-2.79|2.87|119", 2},
     {L"na=150 inf=513", L"42.0|8.44|0.95|39", 2},
-    {L"na=120 target=8.1", L"42.0|0.79|10.24|427", 1},
-    {L"na=120 target=10", L"42.0|0.79|12.65|527", 1},
-    {L"na=120 target=10.1", L"42.0|0.79|12.77|532", 2},
-    {L"na=120 inf_k=20", L"42.0|1.26|6.37|265", 1},
-    {L"na=120 target=40", L"--|--|--|--", 2},
+    {L"na=120 inf=154 weight=60 grp=1", L"36.0|0.92|8.71|363", 2},
+    {L"na=120 inf=154 target=2.37", L"42.0|0.79|3.00|125", 1},
+    {L"na=120 inf=154 target=2.38", L"42.0|0.79|3.01|125", 2},
+    {L"na=120 inf=513 target=8", L"42.0|9.14|0.88|36", 1},
+    {L"na=120 inf=513 target=8.1", L"42.0|9.14|0.89|37", 1},
+    {L"na=120 inf=513 target=10", L"42.0|9.14|1.09|46", 1},
+    {L"na=120 inf=513 target=10.1", L"42.0|9.14|1.11|46", 2},
+    {L"na=120 inf=154 inf_k=20", L"42.0|1.26|6.37|265", 2},
+    {L"na=120 target=40", L"--|--|--|--", 2, L"请核对输入：24 h目标变化量应在 0–30 mmol/L"},
+    {L"weight=0.1", L"--|--|--|--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr InputChoice kFenaDiuChoices[] = {{0, L"近期未用利尿剂"}, {1, L"正在用利尿剂"}};
 constexpr InputSpec kFenaInputs[] = {
-    {"u_na", L"尿钠", L"mmol/L", 100},
-    {"p_na", L"血钠", L"mmol/L", 140},
-    {"u_cr", L"尿肌酐", L"µmol/L", 10000},
-    {"p_cr", L"血肌酐", L"µmol/L", 80},
-    {"u_urea", L"尿尿素", L"mmol/L", 300},
-    {"p_urea", L"血尿素", L"mmol/L", 5.0},
+    number_input("u_na", L"尿钠", L"mmol/L", 100, 0, 600),
+    number_input("p_na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("u_cr", L"尿肌酐", L"µmol/L", 10000, 100, 60000),
+    number_input("p_cr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("u_urea", L"尿尿素", L"mmol/L", 300, 1, 1500),
+    number_input("p_urea", L"血尿素", L"mmol/L", 5.0, 0.1, 150),
     {"diu", L"利尿剂", L"", 0, count_of(kFenaDiuChoices), kFenaDiuChoices},
 };
 constexpr OutputSpec kFenaOutputs[] = {
@@ -169,9 +188,8 @@ constexpr OutputSpec kFenaOutputs[] = {
     {"feurea", L"尿素排泄分数FEUrea", L"%", "u_urea*p_cr/(p_urea*u_cr)*100", "f1"},
 };
 constexpr VerdictRule kFenaRules[] = {
-    {"u_na<0||u_na>400||p_na<100||p_na>200||u_cr<100||u_cr>60000||p_cr<10||"
-     "p_cr>3000||u_urea<1||u_urea>1500||p_urea<0.5||p_urea>150",
-     2, L"请核对：尿/血肌酐均用µmol/L，尿钠0–400，血钠100–200 mmol/L", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"diu==1&&fixed(feurea,1)<=35", 1, L"用利尿剂：FEUrea≤35%，若为AKI提示肾前性"},
     {"diu==1&&fixed(feurea,1)>50", 2, L"用利尿剂：FEUrea>50%，若为AKI提示肾性（ATN）"},
     {"diu==1", 1, L"用利尿剂：FEUrea 35–50%，难以区分，请结合临床"},
@@ -190,12 +208,13 @@ constexpr WorkedExample kFenaExamples[] = {
     {L"diu=1 p_cr=200 u_cr=5000 u_urea=175.5 p_urea=20", L"2.86|35.1", 1},
     {L"diu=1 p_cr=200 u_cr=5000 u_urea=250 p_urea=20", L"2.86|50.0", 1},
     {L"diu=1 p_cr=200 u_cr=5000 u_urea=250.5 p_urea=20", L"2.86|50.1", 2},
-    {L"u_cr=50", L"--|--", 2},
+    {L"u_cr=50", L"--|--", 2, L"请核对输入：尿肌酐应在 100–60000 µmol/L"},
+    {L"p_na=79", L"--|--", 2, L"请核对输入：血钠应在 80–260 mmol/L"},
 };
 
 constexpr InputSpec kWinterInputs[] = {
-    {"hco3", L"碳酸氢根HCO3-", L"mmol/L", 24},
-    {"paco2", L"实测PaCO2", L"mmHg", 40},
+    number_input("hco3", L"碳酸氢根HCO3-", L"mmol/L", 24, 1, 80),
+    number_input("paco2", L"实测PaCO2", L"mmHg", 40, 5, 300),
 };
 constexpr OutputSpec kWinterOutputs[] = {
     {"pexp", L"预期PaCO2", L"mmHg", "1.5*hco3+8", "f1"},
@@ -203,8 +222,8 @@ constexpr OutputSpec kWinterOutputs[] = {
     {"phi", L"预期上限", L"mmHg", "1.5*hco3+10", "f1"},
 };
 constexpr VerdictRule kWinterRules[] = {
-    {"hco3<2||hco3>60||paco2<5||paco2>150", 2, L"请核对输入：HCO3 2–60 mmol/L，PaCO2 5–150 mmHg",
-     true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"hco3>=22", 0, L"HCO3≥22未降低，Winter公式仅用于代谢性酸中毒"},
     {"paco2<fixed(plo,1)", 2, L"PaCO2低于预期：合并呼吸性碱中毒"},
     {"paco2>fixed(phi,1)", 2, L"PaCO2高于预期：合并呼吸性酸中毒"},
@@ -221,23 +240,26 @@ constexpr WorkedExample kWinterExamples[] = {
     {L"hco3=22 paco2=30", L"41.0|39.0|43.0", 0},
     {L"hco3=21.8 paco2=40", L"40.7|38.7|42.7", 1},
     {L"hco3=8 paco2=16", L"20.0|18.0|22.0", 2},
-    {L"hco3=1 paco2=20", L"--|--|--", 2},
+    {L"hco3=1 paco2=20", L"9.5|7.5|11.5", 2},
+    {L"hco3=0.5 paco2=20", L"--|--|--", 2, L"请核对输入：碳酸氢根HCO3-应在 1–80 mmol/L"},
 };
 
+// Starts at a lowered bicarbonate, where the ratio applies.
 constexpr InputSpec kDeltaRatioInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"cl", L"血氯", L"mmol/L", 104},
-    {"hco3", L"碳酸氢根HCO3-", L"mmol/L", 24},
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("cl", L"血氯", L"mmol/L", 104, 30, 250),
+    number_input("hco3", L"碳酸氢根HCO3-", L"mmol/L", 16, 1, 80),
 };
 constexpr OutputSpec kDeltaRatioOutputs[] = {
     {"ag", L"阴离子间隙AG", L"mmol/L", "na-cl-hco3", "f1"},
     {"dag", L"ΔAG", L"mmol/L", "ag-12", "f1"},
     {"dhco3", L"ΔHCO3", L"mmol/L", "24-hco3", "f1"},
-    {"ratio", L"Δ比值", L"", "hco3<24?(ag-12)/max(24-hco3,0.01):0", "f2"},
+    // Without a fall in bicarbonate there is no ratio to show.
+    {"ratio", L"Δ比值", L"", "hco3>=24?na():(ag-12)/max(24-hco3,0.01)", "f2"},
 };
 constexpr VerdictRule kDeltaRatioRules[] = {
-    {"na<100||na>200||cl<60||cl>150||hco3<1||hco3>60", 2,
-     L"请核对输入：钠100–200，氯60–150，HCO3 1–60 mmol/L", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"hco3>=24", 0, L"HCO3≥24，无碳酸氢根下降，Δ比值不适用"},
     {"fixed(ag,1)<=12", 1, L"AG未升高，Δ比值不适用；如有酸中毒属正常AG型"},
     {"fixed(ratio,2)<0.4", 2, L"Δ比值<0.4：以高氯性正常AG酸中毒为主"},
@@ -246,7 +268,8 @@ constexpr VerdictRule kDeltaRatioRules[] = {
     {"1", 2, L"Δ比值>2：合并代谢性碱中毒或原有代偿性呼酸"},
 };
 constexpr WorkedExample kDeltaRatioExamples[] = {
-    {L"", L"12.0|0.0|0.0|0.00", 0},
+    {L"", L"20.0|8.0|8.0|1.00", 1},
+    {L"hco3=24", L"12.0|0.0|0.0|--", 0},
     // secondary-source example (calculatorcove: Na 140, Cl 104, HCO3 16 → AG 20, ratio 1.0)
     {L"cl=104 hco3=16", L"20.0|8.0|8.0|1.00", 1},
     {L"cl=110 hco3=14", L"16.0|4.0|10.0|0.40", 2},
@@ -256,24 +279,29 @@ constexpr WorkedExample kDeltaRatioExamples[] = {
     {L"cl=99 hco3=19", L"22.0|10.0|5.0|2.00", 1},
     {L"cl=98.9 hco3=19", L"22.1|10.1|5.0|2.02", 2},
     {L"cl=110 hco3=18", L"12.0|0.0|6.0|0.00", 1},
-    {L"cl=104 hco3=24.5", L"11.5|-0.5|-0.5|0.00", 0},
-    {L"cl=50 hco3=16", L"--|--|--|--", 2},
+    {L"cl=104 hco3=24.5", L"11.5|-0.5|-0.5|--", 0},
+    // A chloride of 50 mmol/L is extreme but possible: the ratio is computed.
+    {L"cl=50 hco3=16", L"74.0|62.0|8.0|7.75", 2},
+    {L"cl=104 hco3=23.9", L"12.1|0.1|0.1|1.00", 1},
+    // MedCalc-Bench v1.0 row 748：原显示0.00
+    {L"na=139 cl=104 hco3=28.2", L"6.8|-5.2|-4.2|--", 0},
+    {L"cl=29", L"--|--|--|--", 2, L"请核对输入：血氯应在 30–250 mmol/L"},
 };
 
 // Bicarbonate space of half the body weight (Garella 1973), rather than the 0.4 or base-excess
 // forms.
 constexpr InputSpec kBicarbonateDeficitInputs[] = {
-    {"weight", L"体重", L"kg", 70},
-    {"hco3", L"实测HCO3-", L"mmol/L", 24},
-    {"target", L"目标HCO3-", L"mmol/L", 24},
+    number_input("weight", L"体重", L"kg", 70, 0.2, 650),
+    number_input("hco3", L"实测HCO3-", L"mmol/L", 24, 1, 80),
+    number_input("target", L"目标HCO3-", L"mmol/L", 24, 10, 40),
 };
 constexpr OutputSpec kBicarbonateDeficitOutputs[] = {
     {"deficit", L"HCO3-缺失量", L"mmol", "0.5*weight*max(target-hco3,0)", "f0"},
     {"vol5", L"折合5%碳酸氢钠", L"ml", "deficit*84.01/50", "f0"},
 };
 constexpr VerdictRule kBicarbonateDeficitRules[] = {
-    {"weight<1||weight>300||hco3<1||hco3>60||target<10||target>40", 2,
-     L"请核对输入：体重1–300 kg，HCO3 1–60，目标10–40 mmol/L", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"hco3>=target", 0, L"实测HCO3不低于目标值，无需按公式补碱"},
     {"1", 1, L"为估算总缺失量：宜分次补给并复查血气"},
 };
@@ -285,20 +313,24 @@ constexpr WorkedExample kBicarbonateDeficitExamples[] = {
     {L"weight=60 hco3=24", L"0|0", 0},
     {L"weight=60 hco3=10 target=18", L"240|403", 1},
     {L"hco3=30", L"0|0", 0},
-    {L"target=8 hco3=5", L"--|--", 2},
+    {L"target=8 hco3=5", L"--|--", 2, L"请核对输入：目标HCO3-应在 10–40 mmol/L"},
+    {L"hco3=0.5", L"--|--", 2, L"请核对输入：实测HCO3-应在 1–80 mmol/L"},
 };
 
 constexpr InputSpec kEgfrChineseMdrdInputs[] = {
-    {"scr", L"血肌酐", L"µmol/L", 80},
-    {"age", L"年龄", L"岁", 40},
+    number_input("scr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kEgfrChineseMdrdOutputs[] = {
     {"egfr", L"eGFR", L"ml/min/1.73m²", "175*pow(scr/88.4,-1.234)*pow(age,-0.179)*(sex==2?0.79:1)",
      "f0"},
 };
+// Above 150 the value lies beyond the data the equation was derived from.
 constexpr VerdictRule kEgfrChineseMdrdRules[] = {
-    {"age<18||age>120||scr<10||scr>3000", 2, L"请核对输入：年龄18–120岁，肌酐10–3000 µmol/L", true},
+    // The equation is for adults.
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
+    {"fixed(egfr,0)>150", 1, L"超出方程适用范围，结果仅供参考"},
     {"fixed(egfr,0)<15", 2, L"G5期：eGFR<15，肾衰竭"},
     {"fixed(egfr,0)<30", 2, L"G4期：eGFR 15–29，重度下降"},
     {"fixed(egfr,0)<45", 2, L"G3b期：eGFR 30–44，中至重度下降"},
@@ -320,13 +352,17 @@ constexpr WorkedExample kEgfrChineseMdrdExamples[] = {
     {L"scr=207 age=60", L"29", 2},
     {L"scr=367 age=60", L"15", 2},
     {L"scr=368 age=60", L"14", 2},
-    {L"age=17", L"--", 2},
+    {L"age=17", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
+    {L"scr=58.5 age=40", L"150", 0},
+    {L"scr=58.4 age=40", L"151", 1},
+    {L"scr=20 age=18", L"653", 1},
+    {L"scr=9.9", L"--", 2, L"请核对输入：血肌酐应在 10–6000 µmol/L"},
 };
 
 constexpr InputSpec kEgfrCreatinineCystatinInputs[] = {
-    {"scr", L"血肌酐", L"µmol/L", 80},
-    {"cys", L"血清胱抑素C", L"mg/L", 0.8},
-    {"age", L"年龄", L"岁", 40},
+    number_input("scr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("cys", L"血清胱抑素C", L"mg/L", 0.8, 0.2, 12),
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kEgfrCreatinineCystatinOutputs[] = {
@@ -337,8 +373,8 @@ constexpr OutputSpec kEgfrCreatinineCystatinOutputs[] = {
      "f0"},
 };
 constexpr VerdictRule kEgfrCreatinineCystatinRules[] = {
-    {"age<18||age>120||scr<10||scr>3000||cys<0.2||cys>10", 2,
-     L"请核对：年龄18–120岁，肌酐10–3000 µmol/L，胱抑素C 0.2–10 mg/L", true},
+    // The equation is for adults.
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"fixed(egfr,0)<15", 2, L"G5期：eGFR<15，肾衰竭"},
     {"fixed(egfr,0)<30", 2, L"G4期：eGFR 15–29，重度下降"},
     {"fixed(egfr,0)<45", 2, L"G3b期：eGFR 30–44，中至重度下降"},
@@ -355,13 +391,14 @@ constexpr WorkedExample kEgfrCreatinineCystatinExamples[] = {
     {L"scr=80 cys=1 age=60", L"89", 1},
     {L"scr=150 cys=1.8 age=70", L"39", 2},
     {L"scr=400 cys=4 age=70", L"12", 2},
-    {L"cys=0.15", L"--", 2},
+    {L"cys=0.15", L"--", 2, L"请核对输入：血清胱抑素C应在 0.2–12 mg/L"},
+    {L"scr=6001", L"--", 2, L"请核对输入：血肌酐应在 10–6000 µmol/L"},
 };
 
 // Age factor 0.996 per year, as the NKF publishes the 2012 equation (not 0.9962).
 constexpr InputSpec kEgfrCystatinInputs[] = {
-    {"cys", L"血清胱抑素C", L"mg/L", 0.8},
-    {"age", L"年龄", L"岁", 40},
+    number_input("cys", L"血清胱抑素C", L"mg/L", 0.8, 0.2, 12),
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kEgfrCystatinOutputs[] = {
@@ -371,7 +408,8 @@ constexpr OutputSpec kEgfrCystatinOutputs[] = {
      "f0"},
 };
 constexpr VerdictRule kEgfrCystatinRules[] = {
-    {"age<18||age>120||cys<0.2||cys>10", 2, L"请核对输入：年龄18–120岁，胱抑素C 0.2–10 mg/L", true},
+    // The equation is for adults.
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"fixed(egfr,0)<15", 2, L"G5期：eGFR<15，肾衰竭"},
     {"fixed(egfr,0)<30", 2, L"G4期：eGFR 15–29，重度下降"},
     {"fixed(egfr,0)<45", 2, L"G3b期：eGFR 30–44，中至重度下降"},
@@ -388,20 +426,21 @@ constexpr WorkedExample kEgfrCystatinExamples[] = {
     {L"cys=1 age=55 sex=2", L"74", 1},
     {L"cys=2.5 age=70", L"22", 2},
     {L"cys=0.6 age=30", L"136", 0},
-    {L"age=15", L"--", 2},
+    {L"age=15", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
+    {L"cys=12.1", L"--", 2, L"请核对输入：血清胱抑素C应在 0.2–12 mg/L"},
 };
 
 constexpr InputSpec kSchwartzInputs[] = {
-    {"height", L"身高", L"cm", 120},
-    {"scr", L"血肌酐", L"µmol/L", 40},
-    {"age", L"年龄", L"岁", 8},
+    number_input("height", L"身高", L"cm", 120, 20, 280),
+    number_input("scr", L"血肌酐", L"µmol/L", 40, 10, 6000),
+    number_input("age", L"年龄", L"岁", 8, 1, 18),
 };
 constexpr OutputSpec kSchwartzOutputs[] = {
     {"egfr", L"eGFR", L"ml/min/1.73m²", "0.413*height/(scr/88.4)", "f0"},
 };
 constexpr VerdictRule kSchwartzRules[] = {
-    {"age<1||age>18||height<40||height>220||scr<5||scr>2000", 2,
-     L"请核对：年龄1–18岁，身高40–220 cm，肌酐5–2000 µmol/L", true},
+    // The bedside equation is for children and adolescents.
+    {"age<1||age>18", 2, L"请核对输入：年龄1–18岁", true},
     {"age<2", 1, L"2岁以下GFR随年龄生理性升高，不按G分期"},
     {"fixed(egfr,0)<15", 2, L"G5期：eGFR<15，肾衰竭"},
     {"fixed(egfr,0)<30", 2, L"G4期：eGFR 15–29，重度下降"},
@@ -419,17 +458,18 @@ constexpr WorkedExample kSchwartzExamples[] = {
     {L"height=140 scr=106", L"48", 1},
     {L"height=150 scr=300", L"18", 2},
     {L"height=75 scr=30 age=1", L"91", 1},
-    {L"age=0.5", L"--", 2},
+    {L"age=0.5", L"--", 2, L"请核对输入：年龄应在 1–18 岁"},
+    {L"height=281", L"--", 2, L"请核对输入：身高应在 20–280 cm"},
 };
 
 constexpr InputChoice kAkiStageTwChoices[] = {
     {1, L"48小时内"}, {2, L"48小时至7天"}, {3, L"超过7天"}};
 constexpr InputSpec kAkiStageInputs[] = {
-    {"scr_base", L"基线肌酐", L"µmol/L", 80},
-    {"scr_now", L"当前肌酐", L"µmol/L", 80},
+    number_input("scr_base", L"基线肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("scr_now", L"当前肌酐", L"µmol/L", 80, 10, 6000),
     {"tw", L"肌酐升高历时", L"", 1, count_of(kAkiStageTwChoices), kAkiStageTwChoices},
-    {"uo", L"平均尿量", L"ml/kg/h", 1.0},
-    {"uo_h", L"尿量观察时长", L"h", 6},
+    number_input("uo", L"平均尿量", L"ml/kg/h", 1.0, 0, 20),
+    number_input("uo_h", L"尿量观察时长", L"h", 6, 0, 168),
     {"rrt", L"肾脏替代治疗", L"", 0, count_of(kNoYesChoices), kNoYesChoices},
 };
 constexpr OutputSpec kAkiStageOutputs[] = {
@@ -446,9 +486,8 @@ constexpr OutputSpec kAkiStageOutputs[] = {
     {"stage", L"AKI分期", L"期", "max(max(st_cr,st_uo),rrt==1?3:0)", "int"},
 };
 constexpr VerdictRule kAkiStageRules[] = {
-    {"scr_base<10||scr_base>2000||scr_now<10||scr_now>3000||uo<0||uo>20||uo_h<0||"
-     "uo_h>168",
-     2, L"请核对：肌酐10–3000 µmol/L，尿量0–20 ml/kg/h，时长0–168 h", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"stage==3", 2, L"KDIGO AKI 3期"},
     {"stage==2", 2, L"KDIGO AKI 2期"},
     {"stage==1", 1, L"KDIGO AKI 1期"},
@@ -478,7 +517,8 @@ constexpr WorkedExample kAkiStageExamples[] = {
     {L"uo=0 uo_h=11", L"1.00|0.0|0|1|1", 1},
     {L"rrt=1", L"1.00|0.0|0|0|3", 2},
     {L"scr_now=200 tw=3", L"2.50|120.0|0|0|0", 1},
-    {L"scr_base=5", L"--|--|--|--|--", 2},
+    {L"scr_base=5", L"--|--|--|--|--", 2, L"请核对输入：基线肌酐应在 10–6000 µmol/L"},
+    {L"uo_h=169", L"--|--|--|--|--", 2, L"请核对输入：尿量观察时长应在 0–168 h"},
 };
 
 }  // namespace
@@ -510,7 +550,9 @@ extern constexpr ToolSpec kFreeWaterDeficitTool =
 extern constexpr ToolSpec kSodiumInfusateTool = formula_tool(
     {244, L"补钠量（Adrogué–Madias）", L"每升输液对血钠的影响及所需液量", L"电解质与酸碱",
      L"Adrogué & Madias, NEJM 2000 输液公式（每升液体的血钠变化）",
-     L"预测值仅对输入1 L严格成立，按比例外推为近似；未计尿量等持续丢失，需密切复查血钠并调整。",
+     L"预测值仅对输入1 L严格成立，按比例外推为近似；所需液量>3 "
+     L"L提示该液体不宜用于纠正；未计尿量等持续"
+     L"丢失，需密切复查血钠并调整。",
      L"adrogue madias sodium infusate bnl 补钠 低钠血症 高钠血症 3%氯化钠 输液 血钠变化"},
     kSodiumInfusateInputs, kSodiumInfusateOutputs, kSodiumInfusateRules, kSodiumInfusateExamples);
 
@@ -533,7 +575,8 @@ extern constexpr ToolSpec kWinterTool =
 extern constexpr ToolSpec kDeltaRatioTool = formula_tool(
     {247, L"Delta 比值", L"ΔAG/ΔHCO3 判断混合性代谢紊乱", L"电解质与酸碱",
      L"Δ比值分级（LITFL/Brandis，AG 正常值12、HCO3 正常值24）",
-     L"低白蛋白血症会低估AG，宜先校正；仅在高阴离子间隙代谢性酸中毒时解读。",
+     L"低白蛋白血症会低估AG，宜先校正；仅在高阴离子间隙代谢性酸中毒时解读；HCO3≥24时Δ比值显示“--”"
+     L"（不适用）。",
      L"delta ratio delta gap anion gap ag bz 阴离子间隙 混合性酸碱失衡 高氯性酸中毒 代谢性碱中毒"},
     kDeltaRatioInputs, kDeltaRatioOutputs, kDeltaRatioRules, kDeltaRatioExamples);
 

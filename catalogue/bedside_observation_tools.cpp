@@ -7,10 +7,10 @@ namespace {
 constexpr InputChoice kMewsAvpuChoices[] = {
     {0, L"0 清醒(A)"}, {1, L"1 对声音有反应(V)"}, {2, L"2 对疼痛有反应(P)"}, {3, L"3 无反应(U)"}};
 constexpr InputSpec kMewsInputs[] = {
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"hr", L"心率", L"次/分", 75},
-    {"rr", L"呼吸频率", L"次/分", 14},
-    {"temp", L"体温", L"℃", 36.5},
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("hr", L"心率", L"次/分", 75, 1, 600),
+    number_input("rr", L"呼吸频率", L"次/分", 14, 0, 150),
+    number_input("temp", L"体温", L"℃", 36.5, 13, 47),
     {"avpu", L"意识(AVPU)", L"", 0, count_of(kMewsAvpuChoices), kMewsAvpuChoices},
 };
 constexpr OutputSpec kMewsOutputs[] = {
@@ -31,8 +31,8 @@ constexpr OutputSpec kMewsOutputs[] = {
     {"mews", L"MEWS总分", L"分", "p_sbp+p_hr+p_rr+p_temp+p_avpu", "int"},
 };
 constexpr VerdictRule kMewsRules[] = {
-    {"sbp<20||sbp>300||hr<20||hr>300||rr<2||rr>80||temp<25||temp>45", 2,
-     L"请核对：收缩压/心率20–300，呼吸2–80，体温25–45℃", true},
+    // No check is left here: the vital signs' limits refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
     {"mews>=5", 2, L"MEWS≥5：高危，建议立即通知医生评估"},
     {"p_sbp==3||p_hr==3||p_rr==3||p_avpu==3", 1, L"单项3分：需立即床旁评估并通知医生"},
     {"1", 0, L"MEWS 0–4：未达触发值（≥5），继续监测并动态评估"},
@@ -52,7 +52,8 @@ constexpr WorkedExample kMewsExamples[] = {
     {L"sbp=65 hr=135 rr=32 temp=39.0 avpu=3", L"3|3|3|2|3|14", 2},
     {L"rr=15 temp=38.5 avpu=2", L"0|0|1|2|2|5", 2},
     {L"sbp=100.5 hr=110.5 rr=14.5", L"1|1|0|0|0|2", 0},
-    {L"temp=3.65", L"--|--|--|--|--|--", 2},
+    {L"temp=3.65", L"--|--|--|--|--|--", 2, L"请核对输入：体温应在 13–47 ℃"},
+    {L"rr=151", L"--|--|--|--|--|--", 2, L"请核对输入：呼吸频率应在 0–150 次/分"},
     {L"avpu=3", L"0|0|0|0|3|3", 1},
     {L"sbp=65", L"3|0|0|0|0|3", 1},
 };
@@ -63,14 +64,14 @@ constexpr InputChoice kNews2O2Choices[] = {{0, L"0 空气"}, {2, L"2 吸氧"}};
 constexpr InputChoice kNews2ConsChoices[] = {{0, L"0 清醒(A)"},
                                              {3, L"3 新发混乱(C)/声(V)/痛(P)/无反应(U)"}};
 constexpr InputSpec kNews2Inputs[] = {
-    {"rr", L"呼吸频率", L"次/分", 16},
-    {"spo2", L"血氧饱和度", L"%", 98},
+    number_input("rr", L"呼吸频率", L"次/分", 16, 0, 150),
+    number_input("spo2", L"血氧饱和度", L"%", 98, 20, 100),
     {"scale", L"SpO2评分量表", L"", 1, count_of(kNews2ScaleChoices), kNews2ScaleChoices},
     {"o2", L"吸氧", L"", 0, count_of(kNews2O2Choices), kNews2O2Choices},
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"hr", L"脉搏", L"次/分", 75},
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("hr", L"脉搏", L"次/分", 75, 1, 600),
     {"cons", L"意识(ACVPU)", L"", 0, count_of(kNews2ConsChoices), kNews2ConsChoices},
-    {"temp", L"体温", L"℃", 36.8},
+    number_input("temp", L"体温", L"℃", 36.8, 13, 47),
 };
 constexpr OutputSpec kNews2Outputs[] = {
     {"p_rr", L"呼吸得分", L"分",
@@ -102,9 +103,8 @@ constexpr OutputSpec kNews2Outputs[] = {
      "(p_rr==3)+(p_spo2==3)+(p_sbp==3)+(p_hr==3)+(p_cons==3)+(p_temp==3)", "int"},
 };
 constexpr VerdictRule kNews2Rules[] = {
-    {"rr<2||rr>80||spo2<50||spo2>100||sbp<20||sbp>300||hr<20||hr>300||temp<25||"
-     "temp>45",
-     2, L"请核对：呼吸2–80，SpO2 50–100，血压/脉搏20–300，体温25–45℃", true},
+    // No check is left here: the vital signs' limits refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
     {"news2>=7", 2, L"NEWS2≥7：高危，紧急评估并持续监测，考虑转入ICU"},
     {"news2>=5", 1, L"NEWS2 5–6：中危，紧急临床评估，至少每小时监测"},
     {"red>0", 1, L"单项3分：低-中危，紧急床旁评估，至少每小时监测"},
@@ -157,7 +157,8 @@ constexpr WorkedExample kNews2Examples[] = {
     {L"hr=130", L"0|0|0|0|2|0|0|2|0", 0},
     {L"hr=131", L"0|0|0|0|3|0|0|3|1", 1},
     {L"rr=30 spo2=85 o2=2 sbp=85 hr=140 cons=3 temp=34.5", L"3|3|2|3|3|3|3|20|6", 2},
-    {L"spo2=9.8", L"--|--|--|--|--|--|--|--|--", 2},
+    {L"spo2=9.8", L"--|--|--|--|--|--|--|--|--", 2, L"请核对输入：血氧饱和度应在 20–100 %"},
+    {L"temp=12.9", L"--|--|--|--|--|--|--|--|--", 2, L"请核对输入：体温应在 13–47 ℃"},
 };
 
 constexpr InputChoice kRassRassChoices[] = {{4, L"+4 有攻击性：暴力，危及人员"},
@@ -234,22 +235,29 @@ constexpr WorkedExample kCpotExamples[] = {
 };
 
 constexpr InputSpec kPainScoreInputs[] = {
-    {"nrs", L"疼痛评分(NRS)", L"分", 0},
+    number_input("nrs", L"疼痛评分(NRS)", L"分", 0, 0, 10),
 };
 constexpr OutputSpec kPainScoreOutputs[] = {
     {"score", L"NRS评分", L"分", "nrs", "int"},
 };
 constexpr VerdictRule kPainScoreRules[] = {
-    {"nrs<0||nrs>10||nrs!=floor(nrs)", 2, L"请核对输入：NRS 取 0–10 的整数", true},
+    {"nrs!=floor(nrs)", 2, L"请核对输入：NRS 取整数", true},
     {"score>=7", 2, L"重度疼痛（7–10分），按疼痛管理流程处理"},
     {"score>=4", 2, L"中度疼痛（4–6分），按疼痛管理流程处理"},
     {"score>=1", 1, L"轻度疼痛（1–3分），继续评估"},
     {"1", 0, L"无痛（0分）"},
 };
 constexpr WorkedExample kPainScoreExamples[] = {
-    {L"", L"0", 0},        {L"nrs=1", L"1", 1},   {L"nrs=3", L"3", 1},
-    {L"nrs=4", L"4", 2},   {L"nrs=6", L"6", 2},   {L"nrs=7", L"7", 2},
-    {L"nrs=10", L"10", 2}, {L"nrs=11", L"--", 2}, {L"nrs=2.5", L"--", 2},
+    {L"", L"0", 0},
+    {L"nrs=1", L"1", 1},
+    {L"nrs=3", L"3", 1},
+    {L"nrs=4", L"4", 2},
+    {L"nrs=6", L"6", 2},
+    {L"nrs=7", L"7", 2},
+    {L"nrs=10", L"10", 2},
+    {L"nrs=11", L"--", 2, L"请核对输入：疼痛评分(NRS)应在 0–10 分"},
+    {L"nrs=2.5", L"--", 2, L"请核对输入：NRS 取整数"},
+    {L"nrs=-1", L"--", 2, L"请核对输入：疼痛评分(NRS)应在 0–10 分"},
 };
 
 constexpr InputChoice kWaterSwallowGradeChoices[] = {{1, L"Ⅰ级 一次喝完，无呛咳"},
@@ -260,14 +268,13 @@ constexpr InputChoice kWaterSwallowGradeChoices[] = {{1, L"Ⅰ级 一次喝完�
 constexpr InputSpec kWaterSwallowInputs[] = {
     {"grade", L"饮水试验分级", L"", 1, count_of(kWaterSwallowGradeChoices),
      kWaterSwallowGradeChoices},
-    {"secs", L"饮完用时", L"秒", 3},
+    number_input("secs", L"饮完用时", L"秒", 3, 0.5, 300),
 };
 constexpr OutputSpec kWaterSwallowOutputs[] = {
     {"wst", L"洼田分级", L"级", "grade", "int"},
 };
 constexpr VerdictRule kWaterSwallowRules[] = {
-    {"grade<1||grade>5||grade!=floor(grade)||secs<=0||secs>300", 2,
-     L"请核对输入：分级Ⅰ–Ⅴ级，用时大于0且≤300秒", true},
+    {"grade<1||grade>5||grade!=floor(grade)", 2, L"请核对输入：分级Ⅰ–Ⅴ级", true},
     {"wst>=3", 2, L"Ⅲ–Ⅴ级：异常，提示吞咽障碍，需进一步评估"},
     {"wst==2||secs>5", 1, L"可疑：Ⅱ级或Ⅰ级用时超过5秒，建议进一步评估"},
     {"1", 0, L"正常：Ⅰ级且5秒内喝完"},
@@ -281,7 +288,8 @@ constexpr WorkedExample kWaterSwallowExamples[] = {
     {L"grade=3", L"3", 2},
     {L"grade=4 secs=8", L"4", 2},
     {L"grade=5 secs=20", L"5", 2},
-    {L"grade=1 secs=0", L"--", 2},
+    {L"grade=1 secs=0", L"--", 2, L"请核对输入：饮完用时应在 0.5–300 秒"},
+    {L"grade=2 secs=301", L"--", 2, L"请核对输入：饮完用时应在 0.5–300 秒"},
 };
 
 }  // namespace

@@ -4,16 +4,17 @@
 namespace {
 
 constexpr InputSpec kHeightWeightInputs[] = {
-    {"height", L"身高", L"cm", 170},
-    {"weight", L"体重", L"kg", 65},
+    number_input("height", L"身高", L"cm", 170, 20, 280),
+    number_input("weight", L"体重", L"kg", 65, 0.2, 650),
 };
 
 constexpr OutputSpec kBmiOutputs[] = {
     {"bmi", L"体重指数 BMI", L"kg/m²", "weight/(height/100)^2", "f1"},
 };
-// Half-open bands on the value shown: 24.0 is overweight, 28.0 obese.
+// Half-open bands on the value shown: 24.0 is overweight, 28.0 obese. The limits of height and
+// weight refuse what no patient has, so the input check has nothing left to test.
 constexpr VerdictRule kBmiRules[] = {
-    {"height<=0||weight<=0", 2, L"请核对输入：身高、体重应大于 0", true},
+    {"0", 2, L"请核对输入：身高、体重", true},
     {"fixed(bmi,1)<18.5", 1, L"体重过低（BMI < 18.5）"},
     {"fixed(bmi,1)>=28", 2, L"肥胖（BMI ≥ 28.0）"},
     {"fixed(bmi,1)>=24", 1, L"超重（BMI 24.0–27.9）"},
@@ -25,6 +26,7 @@ constexpr WorkedExample kBmiExamples[] = {
     {L"weight=53.4", L"18.5", 0},
     {L"weight=53.3", L"18.4", 1},
     {L"weight=81", L"28.0", 2},
+    {L"weight=0.1", L"--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr OutputSpec kBsaOutputs[] = {
@@ -32,24 +34,25 @@ constexpr OutputSpec kBsaOutputs[] = {
     {"stevenson", L"体表面积 许文生", L"m²", "0.0061*height+0.0128*weight-0.1529", "f2"},
 };
 constexpr VerdictRule kBsaRules[] = {
-    {"height<=0||weight<=0", 2, L"请核对输入：身高、体重应大于 0", true},
+    {"0", 2, L"请核对输入：身高、体重", true},
     {"1", 0, L"已按两种公式计算体表面积"},
 };
 constexpr WorkedExample kBsaExamples[] = {
     {L"height=170 weight=65", L"1.75|1.72", 0},
     {L"height=150 weight=50", L"1.44|1.40", 0},
     {L"height=0", L"--|--", 2},
+    {L"height=280.5", L"--|--", 2, L"请核对输入：身高应在 20–280 cm"},
 };
 
 constexpr InputSpec kIdealWeightInputs[] = {
-    {"height", L"身高", L"cm", 170},
+    number_input("height", L"身高", L"cm", 170, 20, 280),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kIdealWeightOutputs[] = {
     {"ibw", L"理想体重", L"kg", "(sex==2?45.5:50)+0.91*(height-152.4)", "f1"},
 };
 constexpr VerdictRule kIdealWeightRules[] = {
-    {"height<=0||!(sex==1||sex==2)", 2, L"请核对输入：身高应大于 0，性别选男或女", true},
+    {"!(sex==1||sex==2)", 2, L"请核对输入：性别选男或女", true},
     {"height<152.4", 1, L"身高低于 152.4 cm，公式外推，结果仅供参考"},
     {"1", 0, L"理想体重可用于药物剂量与通气参数估算"},
 };
@@ -57,9 +60,10 @@ constexpr WorkedExample kIdealWeightExamples[] = {
     {L"height=170 sex=1", L"66.0", 0},
     {L"height=152.4 sex=2", L"45.5", 0},
     {L"height=150 sex=2", L"43.3", 1},
+    {L"height=19.9 sex=2", L"--", 2, L"请核对输入：身高应在 20–280 cm"},
 };
 
-constexpr InputSpec kFluidInputs[] = {{"weight", L"体重", L"kg", 20}};
+constexpr InputSpec kFluidInputs[] = {number_input("weight", L"体重", L"kg", 20, 0.2, 650)};
 constexpr OutputSpec kFluidOutputs[] = {
     {"rate", L"维持输液速度", L"ml/h",
      "weight<=10?4*weight:(weight<=20?40+2*(weight-10):60+(weight-20))", "f0"},
@@ -67,7 +71,7 @@ constexpr OutputSpec kFluidOutputs[] = {
      "weight<=10?100*weight:(weight<=20?1000+50*(weight-10):1500+20*(weight-20))", "f0"},
 };
 constexpr VerdictRule kFluidRules[] = {
-    {"weight<=0", 2, L"请核对输入：体重应大于 0", true},
+    {"0", 2, L"请核对输入：体重", true},
     {"1", 0, L"为生理维持量，不含丢失量与补液量"},
 };
 constexpr WorkedExample kFluidExamples[] = {
@@ -75,18 +79,19 @@ constexpr WorkedExample kFluidExamples[] = {
     {L"weight=8", L"32|800", 0},
     {L"weight=25", L"65|1600", 0},
     {L"weight=0", L"--|--", 2},
+    {L"weight=650.1", L"--|--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr InputSpec kDoseInputs[] = {
-    {"weight", L"体重", L"kg", 20},
-    {"dose_per_kg", L"每公斤剂量", L"mg/kg", 10},
-    {"max_dose", L"单次最大剂量", L"mg", 500},
+    number_input("weight", L"体重", L"kg", 20, 0.2, 650),
+    number_input("dose_per_kg", L"每公斤剂量", L"mg/kg", 10, 0.001, 500),
+    number_input("max_dose", L"单次最大剂量", L"mg", 500, 0.01, 100000),
 };
 constexpr OutputSpec kDoseOutputs[] = {
     {"dose", L"本次剂量", L"mg", "min(weight*dose_per_kg,max_dose)", "f1"},
 };
 constexpr VerdictRule kDoseRules[] = {
-    {"weight<=0||dose_per_kg<=0||max_dose<=0", 2, L"请核对输入：体重、剂量与上限均应大于 0", true},
+    {"0", 2, L"请核对输入：体重、剂量与上限", true},
     {"weight*dose_per_kg>max_dose", 1, L"按体重计算超过单次上限，已取上限剂量"},
     {"1", 0, L"按体重计算，未超过单次上限"},
 };
@@ -94,6 +99,7 @@ constexpr WorkedExample kDoseExamples[] = {
     {L"weight=20 dose_per_kg=10 max_dose=500", L"200.0", 0},
     {L"weight=50", L"500.0", 0},
     {L"weight=50.1", L"500.0", 1},
+    {L"dose_per_kg=500.5", L"--", 2, L"请核对输入：每公斤剂量应在 0.001–500 mg/kg"},
 };
 
 }  // namespace

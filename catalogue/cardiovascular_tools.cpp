@@ -4,45 +4,66 @@
 namespace {
 
 constexpr InputSpec kMapInputs[] = {
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"dbp", L"舒张压", L"mmHg", 80},
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("dbp", L"舒张压", L"mmHg", 80, 0, 360),
 };
 constexpr OutputSpec kMapOutputs[] = {
     {"map", L"平均动脉压", L"mmHg", "(sbp+2*dbp)/3", "f0"},
 };
 // 65 mmHg is a target and alert threshold, not a diagnosis.
 constexpr VerdictRule kMapRules[] = {
-    {"sbp<=0||dbp<=0||dbp>sbp", 2, L"请核对输入：血压应大于 0，舒张压不高于收缩压", true},
+    {"dbp>sbp", 2, L"请核对输入：舒张压不高于收缩压", true},
     {"fixed(map,0)<65", 2, L"MAP < 65 mmHg，低于常用灌注目标，请评估"},
     {"1", 0, L"MAP ≥ 65 mmHg，达到常用灌注目标"},
 };
 constexpr WorkedExample kMapExamples[] = {
-    {L"sbp=120 dbp=80", L"93", 0},  {L"sbp=90 dbp=52", L"65", 0}, {L"sbp=90 dbp=51", L"64", 2},
-    {L"sbp=89.5 dbp=52", L"64", 2}, {L"sbp=80 dbp=90", L"--", 2},
+    {L"sbp=120 dbp=80", L"93", 0},
+    {L"sbp=90 dbp=52", L"65", 0},
+    {L"sbp=90 dbp=51", L"64", 2},
+    {L"sbp=89.5 dbp=52", L"64", 2},
+    {L"sbp=80 dbp=90", L"--", 2},
+    {L"sbp=19.5 dbp=10", L"--", 2, L"请核对输入：收缩压应在 20–500 mmHg"},
 };
 
 constexpr InputSpec kQtcInputs[] = {
-    {"qt", L"QT 间期", L"ms", 400},
-    {"hr", L"心率", L"次/分", 75},
+    number_input("qt", L"QT 间期", L"ms", 400, 150, 900),
+    number_input("hr", L"心率", L"次/分", 75, 1, 600),
+    {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kQtcOutputs[] = {
     {"bazett", L"QTc Bazett", L"ms", "qt/sqrt(60/hr)", "f0"},
     {"fridericia", L"QTc Fridericia", L"ms", "qt/cbrt(60/hr)", "f0"},
 };
+// Prolonged from 450 ms in men and 460 ms in women (AHA/ACCF/HRS 2009), on the Bazett value as
+// shown; a single cut-off of 460 ms called 451–460 ms in men normal.
 constexpr VerdictRule kQtcRules[] = {
-    {"qt<=0||hr<=0", 2, L"请核对输入：QT 间期与心率应大于 0", true},
+    {"!(sex==1||sex==2)", 2, L"请核对输入：性别选男或女", true},
     {"fixed(bazett,0)>=500", 2, L"QTc ≥ 500 ms，尖端扭转型室速风险高"},
-    {"fixed(bazett,0)>460", 1, L"QTc 延长（> 460 ms），复查心电图并核对用药"},
-    {"1", 0, L"QTc 未见延长（≤ 460 ms）"},
+    {"fixed(bazett,0)>=(sex==2?460:450)", 1,
+     L"QTc 延长（男 ≥ 450 ms、女 ≥ 460 ms），复查心电图并核对用药"},
+    {"1", 0, L"QTc 未见延长（男 < 450 ms、女 < 460 ms）"},
 };
 constexpr WorkedExample kQtcExamples[] = {
-    {L"qt=400 hr=75", L"447|431", 0}, {L"qt=410 hr=75", L"458|442", 0},
-    {L"qt=412 hr=75", L"461|444", 1}, {L"qt=499 hr=60", L"499|499", 1},
-    {L"qt=500 hr=60", L"500|500", 2}, {L"qt=460.5 hr=60", L"460|460", 0},
+    {L"qt=400 hr=75", L"447|431", 0},
+    {L"qt=403 hr=75 sex=1", L"451|434", 1},
+    {L"qt=402 hr=75 sex=1", L"449|433", 0},
+    {L"qt=401.9 hr=75 sex=1", L"449|433", 0},
+    {L"qt=402.4 hr=75 sex=1", L"450|433", 1},
+    {L"qt=402.4 hr=75 sex=2", L"450|433", 0},
+    {L"qt=420 hr=70 sex=1", L"454|442", 1},
+    {L"qt=420 hr=70 sex=2", L"454|442", 0},
+    {L"qt=410.9 hr=75 sex=2", L"459|443", 0},
+    {L"qt=411.5 hr=75 sex=2", L"460|443", 1},
+    {L"qt=412 hr=75 sex=2", L"461|444", 1},
+    {L"qt=499 hr=60 sex=2", L"499|499", 1},
+    {L"qt=500 hr=60 sex=1", L"500|500", 2},
+    {L"qt=500 hr=60 sex=2", L"500|500", 2},
+    {L"qt=0", L"--|--", 2},
+    {L"qt=149", L"--|--", 2, L"请核对输入：QT 间期应在 150–900 ms"},
 };
 
 constexpr InputSpec kChadsInputs[] = {
-    {"age", L"年龄", L"岁", 70},
+    number_input("age", L"年龄", L"岁", 70, 18, 125),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
     {"chf", L"充血性心衰", L"", 0, count_of(kNoYesChoices), kNoYesChoices},
     {"htn", L"高血压", L"", 1, count_of(kNoYesChoices), kNoYesChoices},
@@ -69,7 +90,7 @@ constexpr WorkedExample kChadsExamples[] = {
     {L"age=60 sex=2 htn=0", L"1", 0},
     {L"age=60 sex=2 htn=1", L"2", 1},
     {L"age=75 sex=2 stroke=1", L"6", 2},
-    {L"dm=2", L"--", 2},
+    {L"age=125.5", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
 };
 
 }  // namespace
@@ -83,8 +104,10 @@ extern constexpr ToolSpec kMapTool =
 
 extern constexpr ToolSpec kQtcTool = formula_tool(
     {208, L"校正 QT 间期 QTc", L"Bazett 与 Fridericia 公式", L"心血管",
-     L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）",
-     L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值。",
+     L"Bazett HC，Heart 1920；Fridericia LS，Acta Med Scand 1920（RR = 60 / 心率，秒）；"
+     L"QTc 延长界值按 AHA/ACCF/HRS 2009（男 ≥ 450 ms、女 ≥ 460 ms）",
+     L"心率过快或过慢时 Bazett 公式偏差大，可参考 Fridericia 值；"
+     L"分级按 Bazett 值，男 ≥ 450 ms、女 ≥ 460 ms 为延长。",
      L"qtc qt bazett fridericia jzqt jzjq 校正qt qt间期 心电图 qt延长"},
     kQtcInputs, kQtcOutputs, kQtcRules, kQtcExamples);
 

@@ -4,15 +4,16 @@
 namespace {
 
 constexpr InputSpec kCalciumInputs[] = {
-    {"ca", L"血清总钙", L"mmol/L", 2.2},
-    {"alb", L"白蛋白", L"g/L", 30},
+    number_input("ca", L"血清总钙", L"mmol/L", 2.2, 0.3, 7),
+    number_input("alb", L"白蛋白", L"g/L", 30, 6, 80),
 };
 constexpr OutputSpec kCalciumOutputs[] = {
     {"cca", L"校正钙", L"mmol/L", "ca+0.02*(40-alb)", "f2"},
 };
 // Reference range 2.11–2.52 mmol/L; below 1.75 or from 3.50 on is critical.
 constexpr VerdictRule kCalciumRules[] = {
-    {"ca<=0||alb<=0", 2, L"请核对输入：血钙、白蛋白应大于 0", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(cca,2)<1.75", 2, L"校正钙 < 1.75 mmol/L，严重低钙，立即处理"},
     {"fixed(cca,2)>=3.5", 2, L"校正钙 ≥ 3.50 mmol/L，高钙危象风险"},
     {"fixed(cca,2)<2.11", 1, L"校正钙低于参考范围（2.11–2.52）"},
@@ -23,21 +24,22 @@ constexpr WorkedExample kCalciumExamples[] = {
     {L"ca=2.2 alb=30", L"2.40", 0},  {L"ca=2.52 alb=40", L"2.52", 0},
     {L"ca=2.53 alb=40", L"2.53", 1}, {L"ca=2.11 alb=40", L"2.11", 0},
     {L"ca=2.1 alb=40", L"2.10", 1},  {L"ca=1.74 alb=40", L"1.74", 2},
-    {L"ca=3.5 alb=40", L"3.50", 2},
+    {L"ca=3.5 alb=40", L"3.50", 2},  {L"alb=5.9", L"--", 2, L"请核对输入：白蛋白应在 6–80 g/L"},
 };
 
 constexpr InputSpec kAnionGapInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"cl", L"血氯", L"mmol/L", 104},
-    {"hco3", L"碳酸氢根", L"mmol/L", 24},
-    {"alb", L"白蛋白", L"g/L", 40},
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("cl", L"血氯", L"mmol/L", 104, 30, 250),
+    number_input("hco3", L"碳酸氢根", L"mmol/L", 24, 1, 80),
+    number_input("alb", L"白蛋白", L"g/L", 40, 6, 80),
 };
 constexpr OutputSpec kAnionGapOutputs[] = {
     {"ag", L"阴离子间隙", L"mmol/L", "na-(cl+hco3)", "f1"},
     {"agc", L"白蛋白校正 AG", L"mmol/L", "na-(cl+hco3)+0.25*(40-alb)", "f1"},
 };
 constexpr VerdictRule kAnionGapRules[] = {
-    {"na<=0||cl<=0||hco3<=0||alb<=0", 2, L"请核对输入：钠、氯、碳酸氢根、白蛋白均应大于 0", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(agc,1)>16", 1, L"校正 AG > 16 mmol/L，提示高 AG 代谢性酸中毒"},
     {"fixed(agc,1)<8", 1, L"校正 AG < 8 mmol/L，低于参考范围"},
     {"1", 0, L"校正 AG 在参考范围内（8–16 mmol/L）"},
@@ -48,6 +50,7 @@ constexpr WorkedExample kAnionGapExamples[] = {
     {L"cl=100 alb=36", L"16.0|17.0", 1},
     {L"cl=108", L"8.0|8.0", 0},
     {L"cl=110", L"6.0|6.0", 1},
+    {L"hco3=0.5", L"--|--", 2, L"请核对输入：碳酸氢根应在 1–80 mmol/L"},
 };
 
 }  // namespace

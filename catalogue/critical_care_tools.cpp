@@ -11,22 +11,22 @@ constexpr InputChoice kSofaCvChoices[] = {{0, L"0 MAP≥70 mmHg"},
                                           {3, L"3 多巴胺>5或(去甲)肾上腺素≤0.1"},
                                           {4, L"4 多巴胺>15或(去甲)肾上腺素>0.1"}};
 constexpr InputSpec kSofaInputs[] = {
-    {"pao2", L"动脉氧分压PaO2", L"mmHg", 95},
-    {"fio2", L"吸氧浓度FiO2", L"%", 21},
+    number_input("pao2", L"动脉氧分压PaO2", L"mmHg", 95, 15, 760),
+    number_input("fio2", L"吸氧浓度FiO2", L"%", 21, 21, 100),
     {"vent", L"呼吸支持", L"", 0, count_of(kSofaVentChoices), kSofaVentChoices},
-    {"plt", L"血小板计数", L"×10^9/L", 200},
-    {"bili", L"血清总胆红素", L"µmol/L", 10},
+    number_input("plt", L"血小板计数", L"×10⁹/L", 200, 0, 10000),
+    number_input("bili", L"血清总胆红素", L"µmol/L", 10, 1, 2000),
     {"cv", L"心血管（升压药）", L"µg/(kg·min)", 0, count_of(kSofaCvChoices), kSofaCvChoices},
-    {"gcs", L"GCS评分", L"分", 15},
-    {"cr", L"血肌酐", L"µmol/L", 70},
-    {"uo", L"24小时尿量", L"ml/24h", 1500},
+    number_input("gcs", L"GCS评分", L"分", 15, 3, 15),
+    number_input("cr", L"血肌酐", L"µmol/L", 70, 10, 6000),
+    number_input("uo", L"24小时尿量", L"ml/24h", 1500, 0, 30000),
 };
+// The ratio is shown floored, so the number shown is the number scored; the 1e-9 keeps a whole
+// ratio (20.4 mmHg at 34 %) from dropping to the one below through rounding.
 constexpr OutputSpec kSofaOutputs[] = {
-    {"pf", L"氧合指数PaO2/FiO2", L"mmHg", "pao2/(fio2/100)", "f0"},
+    {"pf", L"氧合指数PaO2/FiO2", L"mmHg", "floor(pao2*100/fio2+1e-9)", "f0"},
     {"resp", L"呼吸评分", L"分",
-     "(vent==1&&fixed(pf,0)<100)?4:((vent==1&&fixed(pf,0)<200)?3:(fixed(pf,0)<300?"
-     "2:(fixed(pf,0)<400?1:0)))",
-     "int"},
+     "(vent==1&&pf<100)?4:((vent==1&&pf<200)?3:(pf<300?2:(pf<400?1:0)))", "int"},
     {"coag", L"凝血评分", L"分", "plt<20?4:(plt<50?3:(plt<100?2:(plt<150?1:0)))", "int"},
     {"liver", L"肝脏评分", L"分", "bili>204?4:(bili>=102?3:(bili>=33?2:(bili>=20?1:0)))", "int"},
     {"cardio", L"心血管评分", L"分", "cv", "int"},
@@ -35,17 +35,17 @@ constexpr OutputSpec kSofaOutputs[] = {
      "max(cr>440?4:(cr>=300?3:(cr>=171?2:(cr>=110?1:0))),uo<200?4:(uo<500?3:0))", "int"},
     {"total", L"SOFA总分", L"分", "resp+coag+liver+cardio+cns+renal", "int"},
 };
+// The limits hold every value a patient can have; a GCS between two whole points cannot exist.
 constexpr VerdictRule kSofaRules[] = {
-    {"pao2<20||pao2>700||fio2<21||fio2>100||plt<0||plt>2000||bili<0||bili>1000||"
-     "gcs<3||gcs>15||cr<10||cr>3000||uo<0||uo>10000||mod(gcs,1)!=0",
-     2, L"请核对输入：PaO2 20–700 mmHg，FiO2 21–100%，GCS 3–15 整数", true},
+    {"mod(gcs,1)!=0", 2, L"请核对输入：GCS 应为整数", true},
     {"total>=2", 2, L"SOFA≥2分：若较基线急性升高≥2分，提示器官功能障碍"},
     {"1", 0, L"SOFA<2分，未达Sepsis-3器官功能障碍标准"},
 };
 constexpr WorkedExample kSofaExamples[] = {
     {L"", L"452|0|0|0|0|0|0|0", 0},
     {L"pao2=84", L"400|0|0|0|0|0|0|0", 0},
-    {L"pao2=83.9", L"400|0|0|0|0|0|0|0", 0},
+    {L"pao2=83.9", L"399|1|0|0|0|0|0|1", 0},
+    {L"pao2=83.99", L"399|1|0|0|0|0|0|1", 0},
     {L"pao2=83.8", L"399|1|0|0|0|0|0|1", 0},
     {L"plt=150 gcs=14", L"452|0|0|0|0|1|0|1", 0},
     {L"plt=149 gcs=14", L"452|0|1|0|0|1|0|2", 2},
@@ -57,32 +57,47 @@ constexpr WorkedExample kSofaExamples[] = {
     {L"bili=204 cr=440 uo=500", L"452|0|0|3|0|0|3|6", 2},
     {L"bili=204.1 cr=441 uo=199", L"452|0|0|4|0|0|4|8", 2},
     {L"uo=499", L"452|0|0|0|0|0|3|3", 2},
-    {L"gcs=2", L"--|--|--|--|--|--|--|--", 2},
-    {L"fio2=15", L"--|--|--|--|--|--|--|--", 2},
+    {L"gcs=2", L"--|--|--|--|--|--|--|--", 2, L"请核对输入：GCS评分应在 3–15 分"},
+    {L"fio2=15", L"--|--|--|--|--|--|--|--", 2, L"请核对输入：吸氧浓度FiO2应在 21–100 %"},
+    {L"pao2=63", L"300|1|0|0|0|0|0|1", 0},
+    {L"pao2=62.99", L"299|2|0|0|0|0|0|2", 2},
+    {L"pao2=120.6 fio2=40.2", L"300|1|0|0|0|0|0|1", 0},
+    {L"pao2=79.9 fio2=40 vent=1", L"199|3|0|0|0|0|0|3", 2},
+    {L"pao2=80 fio2=40 vent=1", L"200|2|0|0|0|0|0|2", 2},
+    {L"pao2=59.9 fio2=60 vent=1", L"99|4|0|0|0|0|0|4", 2},
+    {L"gcs=14.5", L"--|--|--|--|--|--|--|--", 2, L"请核对输入：GCS 应为整数"},
+    {L"pao2=14.9", L"--|--|--|--|--|--|--|--", 2, L"请核对输入：动脉氧分压PaO2应在 15–760 mmHg"},
 };
 
-constexpr InputChoice kApacheArfChoices[] = {{0, L"否"}, {1, L"是（肌酐分加倍）"}};
-constexpr InputChoice kApacheChronicChoices[] = {{0, L"0 无严重器官功能不全或免疫抑制"},
-                                                 {2, L"2 有，择期手术后"},
-                                                 {5, L"5 有，非手术或急诊手术后"}};
+// Chronic health and acute renal failure share one choice: the tens say whether the kidneys
+// failed acutely (doubling the creatinine points), the units are the chronic-health points.
+constexpr InputChoice kApacheChronicChoices[] = {
+    {0, L"0 无严重器官功能不全或免疫抑制；无急性肾衰竭"},
+    {2, L"2 有，择期手术后；无急性肾衰竭"},
+    {5, L"5 有，非手术或急诊手术后；无急性肾衰竭"},
+    {10, L"0 无严重器官功能不全或免疫抑制；有急性肾衰竭"},
+    {12, L"2 有，择期手术后；有急性肾衰竭"},
+    {15, L"5 有，非手术或急诊手术后；有急性肾衰竭"}};
 constexpr InputSpec kApacheInputs[] = {
-    {"temp", L"体温（肛温）", L"℃", 37.0},
-    {"map", L"平均动脉压", L"mmHg", 90},
-    {"hr", L"心率", L"次/分", 75},
-    {"rr", L"呼吸频率", L"次/分", 16},
-    {"fio2", L"吸氧浓度FiO2", L"%", 21},
-    {"oxy", L"PaO2/A-aDO2", L"mmHg", 95},
-    {"ph", L"动脉血pH", L"", 7.4},
-    {"na", L"血钠", L"mmol/L", 140},
-    {"k", L"血钾", L"mmol/L", 4.0},
-    {"cr", L"血肌酐", L"µmol/L", 80},
-    {"arf", L"急性肾衰竭", L"", 0, count_of(kApacheArfChoices), kApacheArfChoices},
-    {"hct", L"红细胞压积", L"%", 42},
-    {"wbc", L"白细胞计数", L"×10^9/L", 7.0},
-    {"gcs", L"GCS评分", L"分", 15},
-    {"age", L"年龄", L"岁", 40},
-    {"chronic", L"慢性健康状况", L"", 0, count_of(kApacheChronicChoices), kApacheChronicChoices},
+    number_input("temp", L"体温（肛温）", L"℃", 37.0, 13, 47),
+    number_input("map", L"平均动脉压", L"mmHg", 90, 10, 400),
+    number_input("hr", L"心率", L"次/分", 75, 1, 600),
+    number_input("rr", L"呼吸频率", L"次/分", 16, 0, 150),
+    number_input("fio2", L"吸氧浓度FiO2", L"%", 21, 21, 100),
+    number_input("oxy", L"动脉氧分压PaO2", L"mmHg", 95, 15, 760),
+    number_input("paco2", L"动脉CO2分压", L"mmHg", 40, 5, 300),
+    number_input("ph", L"动脉血pH", L"", 7.4, 6.0, 8.0),
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
+    number_input("k", L"血钾", L"mmol/L", 4.0, 0.8, 15),
+    number_input("cr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("hct", L"红细胞压积", L"%", 42, 3, 85),
+    number_input("wbc", L"白细胞计数", L"×10⁹/L", 7.0, 0, 2000),
+    number_input("gcs", L"GCS评分", L"分", 15, 3, 15),
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
+    {"chronic", L"慢性健康/急性肾衰", L"", 0, count_of(kApacheChronicChoices),
+     kApacheChronicChoices},
 };
+// A-aDO2 at sea level (760 mmHg), graded on the whole number shown.
 constexpr OutputSpec kApacheOutputs[] = {
     {"p_temp", L"体温分", L"分",
      "temp>=41?4:(temp>=39?3:(temp>=38.5?1:(temp>=36?0:(temp>=34?1:(temp>=32?2:"
@@ -94,9 +109,10 @@ constexpr OutputSpec kApacheOutputs[] = {
      "hr>=180?4:(hr>=140?3:(hr>=110?2:(hr>=70?0:(hr>=55?2:(hr>=40?3:4)))))", "int"},
     {"p_rr", L"呼吸频率分", L"分",
      "rr>=50?4:(rr>=35?3:(rr>=25?1:(rr>=12?0:(rr>=10?1:(rr>=6?2:4)))))", "int"},
+    {"aado2", L"A-aDO2（海平面）", L"mmHg", "max(fio2/100*(760-47)-paco2/0.8-oxy,0)", "f0"},
     {"p_oxy", L"氧合分", L"分",
-     "fio2>=50?(oxy>=500?4:(oxy>=350?3:(oxy>=200?2:0))):(oxy>70?0:(oxy>=61?1:"
-     "(oxy>=55?3:4)))",
+     "fio2>=50?(fixed(aado2,0)>=500?4:(fixed(aado2,0)>=350?3:(fixed(aado2,0)>=200?2:0))):"
+     "(oxy>70?0:(oxy>=61?1:(oxy>=55?3:4)))",
      "int"},
     {"p_ph", L"pH分", L"分",
      "ph>=7.7?4:(ph>=7.6?3:(ph>=7.5?1:(ph>=7.33?0:(ph>=7.25?2:(ph>=7.15?3:4)))))", "int"},
@@ -105,7 +121,8 @@ constexpr OutputSpec kApacheOutputs[] = {
      "4))))))",
      "int"},
     {"p_k", L"血钾分", L"分", "k>=7?4:(k>=6?3:(k>=5.5?1:(k>=3.5?0:(k>=3?1:(k>=2.5?2:4)))))", "int"},
-    {"p_cr", L"肌酐分", L"分", "(1+arf)*(cr>=309?4:(cr>=177?3:(cr>=133?2:(cr>=53?0:2))))", "int"},
+    {"p_cr", L"肌酐分", L"分", "(1+(chronic>=10))*(cr>=309?4:(cr>=177?3:(cr>=133?2:(cr>=53?0:2))))",
+     "int"},
     {"p_hct", L"红细胞压积分", L"分", "hct>=60?4:(hct>=50?2:(hct>=46?1:(hct>=30?0:(hct>=20?2:4))))",
      "int"},
     {"p_wbc", L"白细胞分", L"分", "wbc>=40?4:(wbc>=20?2:(wbc>=15?1:(wbc>=3?0:(wbc>=1?2:4))))",
@@ -114,14 +131,14 @@ constexpr OutputSpec kApacheOutputs[] = {
     {"aps", L"急性生理评分", L"分",
      "p_temp+p_map+p_hr+p_rr+p_oxy+p_ph+p_na+p_k+p_cr+p_hct+p_wbc+p_gcs", "int"},
     {"p_age", L"年龄分", L"分", "age>=75?6:(age>=65?5:(age>=55?3:(age>=45?2:0)))", "int"},
-    {"total", L"APACHE II总分", L"分", "aps+p_age+chronic", "int"},
+    {"total", L"APACHE II总分", L"分", "aps+p_age+mod(chronic,10)", "int"},
 };
+// The score is an adult one; the choice check guards values typed on the command line or read
+// from an old record.
 constexpr VerdictRule kApacheRules[] = {
-    {"temp<20||temp>45||map<10||map>250||hr<0||hr>300||rr<0||rr>100||fio2<21||"
-     "fio2>100||oxy<0||oxy>800||ph<6.5||ph>8||na<90||na>200||k<1||k>10||cr<10||"
-     "cr>3000||hct<5||hct>80||wbc<0||wbc>500||gcs<3||gcs>15||age<18||age>120||"
-     "mod(gcs,1)!=0",
-     2, L"请核对输入：体温20–45℃，pH 6.5–8.0，GCS 3–15 整数，年龄18–120岁", true},
+    {"age<18||mod(gcs,1)!=0||!(chronic==0||chronic==2||chronic==5||chronic==10||chronic==12||"
+     "chronic==15)",
+     2, L"请核对输入：GCS 应为整数，年龄≥18岁，慢性健康/急性肾衰按所列选项", true},
     {"total>=25", 2, L"≥25分：病情极危重"},
     {"total>=20", 2, L"20–24分：病情危重"},
     {"total>=15", 2, L"15–19分：病情危重（ICU质控按≥15分统计）"},
@@ -129,36 +146,56 @@ constexpr VerdictRule kApacheRules[] = {
     {"1", 0, L"<10分：评分较低，仍需结合临床"},
 };
 constexpr WorkedExample kApacheExamples[] = {
-    {L"", L"0|0|0|0|0|0|0|0|0|0|0|0|0|0|0", 0},
-    {L"age=65 chronic=5 temp=39 rr=25", L"3|0|0|1|0|0|0|0|0|0|0|0|4|5|14", 1},
-    {L"age=65 chronic=5 temp=39 rr=25 k=5.5", L"3|0|0|1|0|0|0|1|0|0|0|0|5|5|15", 2},
-    {L"fio2=60 oxy=350", L"0|0|0|0|3|0|0|0|0|0|0|0|3|0|3", 0},
-    {L"fio2=60 oxy=349", L"0|0|0|0|2|0|0|0|0|0|0|0|2|0|2", 0},
-    {L"fio2=49 oxy=60", L"0|0|0|0|3|0|0|0|0|0|0|0|3|0|3", 0},
-    {L"fio2=49 oxy=61", L"0|0|0|0|1|0|0|0|0|0|0|0|1|0|1", 0},
-    {L"fio2=40 oxy=70", L"0|0|0|0|1|0|0|0|0|0|0|0|1|0|1", 0},
-    {L"fio2=40 oxy=71", L"0|0|0|0|0|0|0|0|0|0|0|0|0|0|0", 0},
-    {L"fio2=50 oxy=150", L"0|0|0|0|0|0|0|0|0|0|0|0|0|0|0", 0},
-    {L"cr=309 arf=1", L"0|0|0|0|0|0|0|0|8|0|0|0|8|0|8", 0},
-    {L"cr=310 arf=1", L"0|0|0|0|0|0|0|0|8|0|0|0|8|0|8", 0},
-    {L"cr=53", L"0|0|0|0|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"", L"0|0|0|0|5|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"fio2=100 oxy=55", L"0|0|0|0|608|4|0|0|0|0|0|0|0|4|0|4", 0},
+    {L"fio2=60 oxy=80", L"0|0|0|0|298|2|0|0|0|0|0|0|0|2|0|2", 0},
+    {L"fio2=100 oxy=300", L"0|0|0|0|363|3|0|0|0|0|0|0|0|3|0|3", 0},
+    {L"fio2=100 oxy=300 paco2=60", L"0|0|0|0|338|2|0|0|0|0|0|0|0|2|0|2", 0},
+    {L"fio2=100 oxy=163", L"0|0|0|0|500|4|0|0|0|0|0|0|0|4|0|4", 0},
+    {L"fio2=100 oxy=163.6", L"0|0|0|0|499|3|0|0|0|0|0|0|0|3|0|3", 0},
+    {L"fio2=100 oxy=313", L"0|0|0|0|350|3|0|0|0|0|0|0|0|3|0|3", 0},
+    {L"fio2=100 oxy=314", L"0|0|0|0|349|2|0|0|0|0|0|0|0|2|0|2", 0},
+    {L"fio2=100 oxy=463", L"0|0|0|0|200|2|0|0|0|0|0|0|0|2|0|2", 0},
+    {L"fio2=100 oxy=464", L"0|0|0|0|199|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"fio2=49 oxy=60", L"0|0|0|0|239|3|0|0|0|0|0|0|0|3|0|3", 0},
+    {L"fio2=50 oxy=60.2", L"0|0|0|0|246|2|0|0|0|0|0|0|0|2|0|2", 0},
+    {L"fio2=49 oxy=54.9", L"0|0|0|0|244|4|0|0|0|0|0|0|0|4|0|4", 0},
+    {L"fio2=49 oxy=55", L"0|0|0|0|244|3|0|0|0|0|0|0|0|3|0|3", 0},
+    {L"fio2=49 oxy=61", L"0|0|0|0|238|1|0|0|0|0|0|0|0|1|0|1", 0},
+    {L"fio2=40 oxy=70", L"0|0|0|0|165|1|0|0|0|0|0|0|0|1|0|1", 0},
+    {L"fio2=40 oxy=71", L"0|0|0|0|164|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"fio2=21 oxy=120", L"0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"age=65 chronic=5 temp=39 rr=25", L"3|0|0|1|5|0|0|0|0|0|0|0|0|4|5|14", 1},
+    {L"age=65 chronic=5 temp=39 rr=25 k=5.5", L"3|0|0|1|5|0|0|0|1|0|0|0|0|5|5|15", 2},
+    {L"cr=309", L"0|0|0|0|5|0|0|0|0|4|0|0|0|4|0|4", 0},
+    {L"cr=308", L"0|0|0|0|5|0|0|0|0|3|0|0|0|3|0|3", 0},
+    {L"cr=309 chronic=10", L"0|0|0|0|5|0|0|0|0|8|0|0|0|8|0|8", 0},
+    {L"cr=309 chronic=12", L"0|0|0|0|5|0|0|0|0|8|0|0|0|8|0|10", 1},
+    {L"cr=309 chronic=15", L"0|0|0|0|5|0|0|0|0|8|0|0|0|8|0|13", 1},
+    {L"cr=308 chronic=5", L"0|0|0|0|5|0|0|0|0|3|0|0|0|3|0|8", 0},
+    {L"cr=53", L"0|0|0|0|5|0|0|0|0|0|0|0|0|0|0|0", 0},
     {L"cr=54 temp=35.9 map=69 hr=54 ph=7.32 na=129 k=3.4 hct=46 wbc=2.9",
-     L"1|2|3|0|0|2|2|1|0|1|2|0|14|0|14", 1},
+     L"1|2|3|0|5|0|2|2|1|0|1|2|0|14|0|14", 1},
     {L"temp=36 map=70 hr=55 ph=7.33 na=130 k=3.5 hct=45.9 wbc=3 gcs=14 age=45",
-     L"0|0|2|0|0|0|0|0|0|0|0|1|3|2|5", 0},
-    {L"temp=28 map=40 hr=35 rr=5 fio2=60 oxy=550 ph=7.1 na=185 k=7.5 cr=400 arf=1 hct=15 wbc=0.5 "
-     L"gcs=3 age=80 chronic=5",
-     L"4|4|4|4|4|4|4|4|8|4|4|12|60|6|71", 2},
-    {L"ph=9", L"--|--|--|--|--|--|--|--|--|--|--|--|--|--|--", 2},
-    {L"cr=309", L"0|0|0|0|0|0|0|0|4|0|0|0|4|0|4", 0},
-    {L"cr=308", L"0|0|0|0|0|0|0|0|3|0|0|0|3|0|3", 0},
+     L"0|0|2|0|5|0|0|0|0|0|0|0|1|3|2|5", 0},
+    {L"temp=28 map=40 hr=35 rr=5 fio2=100 oxy=55 ph=7.1 na=185 k=7.5 cr=400 hct=15 wbc=0.5 gcs=3 "
+     L"age=80 chronic=15",
+     L"4|4|4|4|608|4|4|4|4|8|4|4|12|60|6|71", 2},
+    {L"ph=9", L"--|--|--|--|--|--|--|--|--|--|--|--|--|--|--|--", 2,
+     L"请核对输入：动脉血pH应在 6–8"},
+    // PaCO2 5 mmHg is extreme hyperventilation, still a value a patient can have.
+    {L"paco2=5", L"0|0|0|0|48|0|0|0|0|0|0|0|0|0|0|0", 0},
+    {L"oxy=10", L"--|--|--|--|--|--|--|--|--|--|--|--|--|--|--|--", 2,
+     L"请核对输入：动脉氧分压PaO2应在 15–760 mmHg"},
+    {L"paco2=4.9", L"--|--|--|--|--|--|--|--|--|--|--|--|--|--|--|--", 2,
+     L"请核对输入：动脉CO2分压应在 5–300 mmHg"},
 };
 
 constexpr InputSpec kOxygenationIndexInputs[] = {
-    {"pao2", L"动脉氧分压PaO2", L"mmHg", 95},
-    {"fio2", L"吸氧浓度FiO2", L"%", 21},
-    {"peep", L"PEEP/CPAP", L"cmH2O", 0},
-    {"pb", L"当地大气压", L"mmHg", 760},
+    number_input("pao2", L"动脉氧分压PaO2", L"mmHg", 95, 15, 760),
+    number_input("fio2", L"吸氧浓度FiO2", L"%", 21, 21, 100),
+    number_input("peep", L"PEEP/CPAP", L"cmH2O", 0, 0, 50),
+    number_input("pb", L"当地大气压", L"mmHg", 760, 250, 800),
 };
 constexpr OutputSpec kOxygenationIndexOutputs[] = {
     {"pf", L"氧合指数", L"mmHg", "pao2/(fio2/100)", "f0"},
@@ -166,8 +203,8 @@ constexpr OutputSpec kOxygenationIndexOutputs[] = {
     {"pfc", L"海拔校正氧合指数", L"mmHg", "pf*(pb/760)", "f0"},
 };
 constexpr VerdictRule kOxygenationIndexRules[] = {
-    {"pao2<20||pao2>700||fio2<21||fio2>100||peep<0||peep>30||pb<250||pb>800", 2,
-     L"请核对输入：PaO2 20–700 mmHg，FiO2 21–100%，PEEP 0–30", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(pfc,0)<=100&&peep>=5", 2, L"≤100，达重度ARDS氧合标准，需结合其他诊断条件"},
     {"fixed(pfc,0)<=200&&peep>=5", 2, L"100–200，达中度ARDS氧合标准，需结合其他条件"},
     {"fixed(pfc,0)<=300&&peep>=5", 2, L"200–300，达轻度ARDS氧合标准，需结合其他条件"},
@@ -183,20 +220,22 @@ constexpr WorkedExample kOxygenationIndexExamples[] = {
     {L"pao2=80.4 fio2=40 peep=8", L"201|26.8|201", 2},
     {L"pao2=60 fio2=60 peep=10", L"100|13.3|100", 2},
     {L"pao2=60 fio2=21 peep=5 pb=600", L"286|38.1|226", 2},
-    {L"fio2=10", L"--|--|--", 2},
+    {L"fio2=10", L"--|--|--", 2, L"请核对输入：吸氧浓度FiO2应在 21–100 %"},
+    {L"pb=249", L"--|--|--", 2, L"请核对输入：当地大气压应在 250–800 mmHg"},
 };
 
 constexpr InputSpec kShockIndexInputs[] = {
-    {"hr", L"心率（脉率）", L"次/分", 75},
-    {"sbp", L"收缩压", L"mmHg", 120},
+    number_input("hr", L"心率（脉率）", L"次/分", 75, 1, 600),
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
 };
 constexpr OutputSpec kShockIndexOutputs[] = {
     {"si", L"休克指数", L"", "hr/sbp", "f2"},
 };
 constexpr VerdictRule kShockIndexRules[] = {
-    {"hr<20||hr>300||sbp<20||sbp>300", 2, L"请核对输入：心率20–300次/分，收缩压20–300 mmHg", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(si,2)>2", 2, L"休克指数>2.0，提示严重休克"},
-    {"fixed(si,2)>=1", 2, L"休克指数≥1.0，提示存在休克"},
+    {"fixed(si,2)>=1", 2, L"休克指数≥1.0：提示休克可能"},
     {"fixed(si,2)>0.7", 1, L"高于正常范围0.5–0.7，需动态观察"},
     {"1", 0, L"休克指数未升高（正常约0.5–0.7）"},
 };
@@ -209,20 +248,23 @@ constexpr WorkedExample kShockIndexExamples[] = {
     {L"hr=100 sbp=100.4", L"1.00", 2},
     {L"hr=140 sbp=70", L"2.00", 2},
     {L"hr=141 sbp=70", L"2.01", 2},
-    {L"sbp=0", L"--", 2},
+    {L"sbp=0", L"--", 2, L"请核对输入：收缩压应在 20–500 mmHg"},
+    {L"hr=601", L"--", 2, L"请核对输入：心率（脉率）应在 1–600 次/分"},
 };
 
 constexpr InputSpec kBurnFluidInputs[] = {
-    {"wt", L"体重", L"kg", 60},
-    {"tbsa", L"II、III度烧伤面积", L"%TBSA", 20},
-    {"t", L"伤后已过时间", L"h", 0},
-    {"given", L"伤后已输液量", L"ml", 0},
+    number_input("wt", L"体重", L"kg", 60, 0.2, 650),
+    number_input("tbsa", L"II、III度烧伤面积", L"%TBSA", 20, 1, 100),
+    number_input("t", L"伤后已过时间", L"h", 0, 0, 48),
+    number_input("given", L"伤后已输液量", L"ml", 0, 0, 50000),
 };
+// From 8 h after the burn the first-8-h period is over: what remains of it and its rate no
+// longer apply. The planned half (v8) does not depend on the time and stays shown.
 constexpr OutputSpec kBurnFluidOutputs[] = {
     {"v24", L"Parkland 24h总量", L"ml", "4*wt*tbsa", "f0"},
     {"v8", L"伤后前8h应输", L"ml", "v24/2", "f0"},
-    {"v8r", L"前8h尚需输入", L"ml", "max(v8-given,0)", "f0"},
-    {"r8", L"前8h剩余时段速率", L"ml/h", "v8r/(8-t)", "f0"},
+    {"v8r", L"前8h尚需输入", L"ml", "t>=8?na():max(v8-given,0)", "f0"},
+    {"r8", L"前8h剩余时段速率", L"ml/h", "t>=8?na():v8r/(8-t)", "f0"},
     {"v16", L"其后16h输入", L"ml", "v24/2", "f0"},
     {"r16", L"其后16h速率", L"ml/h", "v16/16", "f0"},
     {"cn", L"国内公式胶体+电解质", L"ml", "1.5*wt*tbsa", "f0"},
@@ -230,9 +272,11 @@ constexpr OutputSpec kBurnFluidOutputs[] = {
     {"cn_ele", L"其中电解质液", L"ml", "wt*tbsa", "f0"},
     {"cn_tot", L"国内公式首24h总量", L"ml", "cn+2000", "f0"},
 };
+// Both formulas are for the first 24 hours after the burn.
 constexpr VerdictRule kBurnFluidRules[] = {
-    {"wt<30||wt>250||tbsa<1||tbsa>100||t<0||t>=8||given<0||given>20000", 2,
-     L"请核对输入：体重30–250 kg，面积1–100%，伤后0–8 h内", true},
+    {"t>=24", 2, L"请核对输入：伤后0–24 h内", true},
+    {"t>=8", 1, L"已过伤后8 h：前8 h时段已结束，其后按16 h速率输注并按尿量调整"},
+    {"8-t<2&&fixed(v8r,0)>0", 2, L"剩余时间过短：勿按计算速率补足，按起始速率输注并按尿量滴定"},
     {"fixed(v8r,0)==0", 1, L"前8h计算量已输足，其后按尿量等调整"},
     {"1", 1, L"公式量为起始估算，需按尿量等反应调整"},
 };
@@ -250,15 +294,30 @@ constexpr WorkedExample kBurnFluidExamples[] = {
     // 国内公式考题例：50 kg、II度30%+III度10% → 胶体与晶体3000 ml（ks.iiyi.com；da01.com）
     {L"wt=50 tbsa=40", L"8000|4000|4000|500|4000|250|3000|1000|2000|5000", 1},
     {L"wt=70 tbsa=30 t=2 given=1000", L"8400|4200|3200|533|4200|262|3150|1050|2100|5150", 1},
-    {L"t=7.9 given=2399", L"4800|2400|1|10|2400|150|1800|600|1200|3800", 1},
+    {L"wt=70 tbsa=30 t=2 given=1000", L"8400|4200|3200|533|4200|262|3150|1050|2100|5150", 1},
+    {L"t=6 given=0", L"4800|2400|2400|1200|2400|150|1800|600|1200|3800", 1},
+    {L"t=6.1 given=0", L"4800|2400|2400|1263|2400|150|1800|600|1200|3800", 2},
+    {L"t=7.9 given=0", L"4800|2400|2400|24000|2400|150|1800|600|1200|3800", 2},
+    {L"t=7.9 given=2399", L"4800|2400|1|10|2400|150|1800|600|1200|3800", 2},
     {L"t=7.9 given=2400", L"4800|2400|0|0|2400|150|1800|600|1200|3800", 1},
-    {L"t=8", L"--|--|--|--|--|--|--|--|--|--", 2},
+    {L"t=6.1 given=2400", L"4800|2400|0|0|2400|150|1800|600|1200|3800", 1},
+    {L"t=7.99", L"4800|2400|2400|240000|2400|150|1800|600|1200|3800", 2},
+    {L"t=8", L"4800|2400|--|--|2400|150|1800|600|1200|3800", 1},
+    {L"t=12 given=3000", L"4800|2400|--|--|2400|150|1800|600|1200|3800", 1},
+    {L"t=23.9", L"4800|2400|--|--|2400|150|1800|600|1200|3800", 1},
+    {L"t=24", L"--|--|--|--|--|--|--|--|--|--", 2, L"请核对输入：伤后0–24 h内"},
+    {L"t=-1", L"--|--|--|--|--|--|--|--|--|--", 2, L"请核对输入：伤后已过时间应在 0–48 h"},
+    {L"tbsa=0.5", L"--|--|--|--|--|--|--|--|--|--", 2,
+     L"请核对输入：II、III度烧伤面积应在 1–100 %TBSA"},
 };
 
 constexpr InputSpec kSirsInputs[] = {
-    {"temp", L"体温", L"℃", 36.8},           {"hr", L"心率", L"次/分", 75},
-    {"rr", L"呼吸频率", L"次/分", 16},       {"paco2", L"动脉CO2分压", L"mmHg", 40},
-    {"wbc", L"白细胞计数", L"×10^9/L", 6.5}, {"bands", L"杆状核粒细胞", L"%", 0},
+    number_input("temp", L"体温", L"℃", 36.8, 13, 47),
+    number_input("hr", L"心率", L"次/分", 75, 1, 600),
+    number_input("rr", L"呼吸频率", L"次/分", 16, 0, 150),
+    number_input("paco2", L"动脉CO2分压", L"mmHg", 40, 5, 300),
+    number_input("wbc", L"白细胞计数", L"×10⁹/L", 6.5, 0, 2000),
+    number_input("bands", L"杆状核粒细胞", L"%", 0, 0, 100),
 };
 constexpr OutputSpec kSirsOutputs[] = {
     {"c_temp", L"体温标准", L"项", "temp>38||temp<36", "int"},
@@ -268,9 +327,8 @@ constexpr OutputSpec kSirsOutputs[] = {
     {"n", L"符合项数", L"项", "c_temp+c_hr+c_resp+c_wbc", "int"},
 };
 constexpr VerdictRule kSirsRules[] = {
-    {"temp<25||temp>45||hr<20||hr>300||rr<0||rr>80||paco2<5||paco2>150||wbc<0||"
-     "wbc>500||bands<0||bands>100",
-     2, L"请核对输入：体温25–45℃，心率20–300次/分，杆状核0–100%", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"n>=2", 2, L"符合SIRS标准（≥2项），需结合病因评估"},
     {"1", 0, L"未达SIRS标准（<2项）"},
 };
@@ -284,23 +342,24 @@ constexpr WorkedExample kSirsExamples[] = {
     {L"wbc=12.1 rr=21", L"0|0|1|1|2", 2},
     {L"wbc=3.9 hr=90", L"0|0|0|1|1", 0},
     {L"bands=11 hr=120", L"0|1|0|1|2", 2},
-    {L"temp=50", L"--|--|--|--|--", 2},
+    {L"temp=50", L"--|--|--|--|--", 2, L"请核对输入：体温应在 13–47 ℃"},
+    {L"paco2=4.9", L"--|--|--|--|--", 2, L"请核对输入：动脉CO2分压应在 5–300 mmHg"},
 };
 
 constexpr InputChoice kRoxTChoices[] = {
     {2, L"HFNC开始后2小时"}, {6, L"HFNC开始后6小时"}, {12, L"HFNC开始后12小时"}};
 constexpr InputSpec kRoxInputs[] = {
-    {"spo2", L"脉搏血氧SpO2", L"%", 98},
-    {"fio2", L"吸氧浓度FiO2", L"%", 21},
-    {"rr", L"呼吸频率", L"次/分", 16},
+    number_input("spo2", L"脉搏血氧SpO2", L"%", 98, 20, 100),
+    number_input("fio2", L"吸氧浓度FiO2", L"%", 21, 21, 100),
+    number_input("rr", L"呼吸频率", L"次/分", 16, 1, 150),
     {"t", L"HFNC评估时点", L"", 12, count_of(kRoxTChoices), kRoxTChoices},
 };
 constexpr OutputSpec kRoxOutputs[] = {
     {"rox", L"ROX指数", L"", "spo2/(fio2/100)/rr", "f2"},
 };
 constexpr VerdictRule kRoxRules[] = {
-    {"spo2<50||spo2>100||fio2<21||fio2>100||rr<1||rr>80", 2,
-     L"请核对输入：SpO2 50–100%，FiO2 21–100%，呼吸1–80次/分", true},
+    // Every input is held by its limits.
+    {"0", 2, L"请核对输入：数值超出可填范围", true},
     {"fixed(rox,2)>=4.88", 0, L"ROX≥4.88：HFNC成功可能性较大，继续监测"},
     {"fixed(rox,2)<(t==2?2.85:(t==6?3.47:3.85))", 2,
      L"低于该时点失败界值，HFNC失败风险高，评估插管"},
@@ -318,13 +377,16 @@ constexpr WorkedExample kRoxExamples[] = {
     {L"spo2=97 fio2=80 rr=35 t=2", L"3.46", 1},
     {L"spo2=90 fio2=60 rr=39 t=12", L"3.85", 1},
     {L"spo2=86 fio2=70 rr=32 t=12", L"3.84", 2},
-    {L"spo2=101", L"--", 2},
+    {L"spo2=101", L"--", 2, L"请核对输入：脉搏血氧SpO2应在 20–100 %"},
+    {L"fio2=20", L"--", 2, L"请核对输入：吸氧浓度FiO2应在 21–100 %"},
 };
 
 constexpr InputSpec kAaGradientInputs[] = {
-    {"fio2", L"吸氧浓度FiO2", L"%", 21},    {"pao2", L"动脉氧分压PaO2", L"mmHg", 95},
-    {"paco2", L"动脉CO2分压", L"mmHg", 40}, {"age", L"年龄", L"岁", 40},
-    {"pb", L"当地大气压", L"mmHg", 760},
+    number_input("fio2", L"吸氧浓度FiO2", L"%", 21, 21, 100),
+    number_input("pao2", L"动脉氧分压PaO2", L"mmHg", 95, 15, 760),
+    number_input("paco2", L"动脉CO2分压", L"mmHg", 40, 5, 300),
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
+    number_input("pb", L"当地大气压", L"mmHg", 760, 250, 800),
 };
 constexpr OutputSpec kAaGradientOutputs[] = {
     {"p_alv", L"肺泡氧分压PAO2", L"mmHg", "fio2/100*(pb-47)-paco2/0.8", "f1"},
@@ -332,9 +394,8 @@ constexpr OutputSpec kAaGradientOutputs[] = {
     {"aa_n", L"年龄预期上限", L"mmHg", "age/4+4", "f1"},
 };
 constexpr VerdictRule kAaGradientRules[] = {
-    {"fio2<21||fio2>100||pao2<20||pao2>700||paco2<5||paco2>150||age<18||age>120||"
-     "pb<250||pb>800",
-     2, L"请核对输入：FiO2 21–100%，PaO2 20–700，PaCO2 5–150 mmHg", true},
+    // The age-expected value age/4+4 is an adult one.
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"fixed(aa,1)<0", 1, L"A-a梯度为负值，请核对FiO2、PaO2与PaCO2"},
     {"fio2<=21&&fixed(aa,1)>fixed(aa_n,1)", 2, L"高于年龄预期值，提示气体交换障碍"},
     {"fio2>21", 1, L"吸氧时A-a梯度增大，年龄参考值只适用于吸空气"},
@@ -352,7 +413,8 @@ constexpr WorkedExample kAaGradientExamples[] = {
     {L"fio2=40 pao2=150", L"235.2|85.2|14.0", 1},
     {L"pao2=99.7", L"99.7|0.0|14.0", 0},
     {L"pao2=99.8", L"99.7|-0.1|14.0", 1},
-    {L"paco2=0", L"--|--|--", 2},
+    {L"paco2=0", L"--|--|--", 2, L"请核对输入：动脉CO2分压应在 5–300 mmHg"},
+    {L"pb=801", L"--|--|--", 2, L"请核对输入：当地大气压应在 250–800 mmHg"},
 };
 
 }  // namespace
@@ -360,16 +422,17 @@ constexpr WorkedExample kAaGradientExamples[] = {
 extern constexpr ToolSpec kSofaTool =
     formula_tool({233, L"SOFA 序贯器官衰竭评分", L"Sepsis-3 器官功能障碍评估（6个器官系统）",
                   L"重症与评分", L"Vincent 1996 SOFA评分；Sepsis-3（Singer 2016）",
-                  L"各项取24小时内最差值；升压药剂量按µg/"
-                  L"(kg·min)、至少用药1小时计；是否为急性升高需与基线比较。",
+                  L"各项取24小时内最差值；氧合指数取整数（舍去小数），按所示整数计分；升压药剂量按"
+                  L"µg/(kg·min)、至少用药1小时计；是否为急性升高需与基线比较。",
                   L"sofa xgqgsjpf 序贯器官衰竭 器官功能障碍 脓毒症 sepsis3"},
                  kSofaInputs, kSofaOutputs, kSofaRules, kSofaExamples);
 
 extern constexpr ToolSpec kApacheTool = formula_tool(
     {234, L"APACHE II 急性生理与慢性健康评分", L"ICU 病情严重程度评分（0–71分）", L"重症与评分",
      L"Knaus 1985 APACHE II；《重症医学专业医疗质量控制指标（2015年版）》",
-     L"取入ICU后24小时内最差值；FiO2≥50%时第6项填A-aDO2（可用240号工具计算），<50%"
-     L"时填PaO2；体温为肛温；肌酐按国内µmol/L评分表（≥309、177–308、133–176、53–132、<53）。",
+     L"取入ICU后24小时内最差值；第6项填PaO2，按海平面760 mmHg计算A-aDO2（高原地区偏高），"
+     L"FiO2≥50%按A-aDO2、<50%按PaO2计分；急性肾衰竭在最后一项选择（肌酐分加倍）；体温为肛温；"
+     L"肌酐按µmol/L评分（≥309、177–308、133–176、53–132、<53）。",
      L"apache apache2 apacheii jxslymxjkpf 危重评分 病情严重程度 icu"},
     kApacheInputs, kApacheOutputs, kApacheRules, kApacheExamples);
 
@@ -392,8 +455,9 @@ extern constexpr ToolSpec kShockIndexTool = formula_tool(
 extern constexpr ToolSpec kBurnFluidTool =
     formula_tool({237, L"Parkland 烧伤补液", L"烧伤后首24小时补液量（含国内公式）", L"重症与评分",
                   L"Parkland公式（Baxter 1968）；《外科学》烧伤补液公式",
-                  L"面积只计II、III度，时间自受伤起算；国内公式另加水分2000 "
-                  L"ml，胶体:电解质0.5:1（广泛深度烧伤0.75:0.75），限成人。",
+                  L"面积只计II、III度，时间自受伤起算；伤后≥8 h时前8 h两项显示“--”，其后16 "
+                  L"h按所列速率输注；国内公式另加水分2000 ml，胶体:电解质0.5:1（广泛深度烧伤"
+                  L"0.75:0.75），限成人。",
                   L"parkland baxter ssby 烧伤补液 补液公式 液体复苏 烧伤"},
                  kBurnFluidInputs, kBurnFluidOutputs, kBurnFluidRules, kBurnFluidExamples);
 

@@ -7,10 +7,10 @@ namespace {
 // MELD-Na with the OPTN/UNOS 2016 rules: sodium only when MELD is above 11.
 constexpr InputChoice kMeldNaDialChoices[] = {{0, L"否"}, {1, L"是（≥2次或CVVHD≥24 h）"}};
 constexpr InputSpec kMeldNaInputs[] = {
-    {"bili", L"总胆红素", L"µmol/L", 10},
-    {"cr", L"血肌酐", L"µmol/L", 70},
-    {"inr", L"INR", L"", 1.0},
-    {"na", L"血钠", L"mmol/L", 140},
+    number_input("bili", L"总胆红素", L"µmol/L", 10, 1, 2000),
+    number_input("cr", L"血肌酐", L"µmol/L", 70, 10, 6000),
+    number_input("inr", L"INR", L"", 1.0, 0.5, 25),
+    number_input("na", L"血钠", L"mmol/L", 140, 80, 260),
     {"dial", L"近7天透析≥2次", L"", 0, count_of(kMeldNaDialChoices), kMeldNaDialChoices},
 };
 constexpr OutputSpec kMeldNaOutputs[] = {
@@ -24,8 +24,8 @@ constexpr OutputSpec kMeldNaOutputs[] = {
      "int"},
 };
 constexpr VerdictRule kMeldNaRules[] = {
-    {"bili<1||bili>1500||cr<10||cr>2500||inr<0.5||inr>20||na<100||na>200", 2,
-     L"请核对输入：胆红素1–1500、肌酐10–2500 µmol/L，INR 0.5–20，血钠100–200 mmol/L", true},
+    // The limits of the four values are the whole check.
+    {"0", 2, L"请核对输入：胆红素、肌酐、INR、血钠", true},
     {"meldna>=40", 2, L"MELD-Na≥40：3个月病死率约71.3%（按MELD分层）"},
     {"meldna>=30", 2, L"MELD-Na 30–39：3个月病死率约52.6%（按MELD分层）"},
     {"meldna>=20", 2, L"MELD-Na 20–29：3个月病死率约19.6%（按MELD分层）"},
@@ -50,19 +50,20 @@ constexpr WorkedExample kMeldNaExamples[] = {
     {L"bili=600 cr=400 inr=4 na=130", L"40|40", 2},
     {L"inr=1.5 na=137", L"11|11", 1},
     {L"bili=0", L"--|--", 2},
+    {L"na=95", L"6|6", 0},
+    {L"na=79", L"--|--", 2, L"请核对输入：血钠应在 80–260 mmol/L"},
 };
 
 constexpr InputSpec kAlbiInputs[] = {
-    {"bili", L"总胆红素", L"µmol/L", 10},
-    {"alb", L"白蛋白", L"g/L", 45},
+    number_input("bili", L"总胆红素", L"µmol/L", 10, 1, 2000),
+    number_input("alb", L"白蛋白", L"g/L", 45, 6, 80),
 };
 constexpr OutputSpec kAlbiOutputs[] = {
     {"albi", L"ALBI评分", L"", "0.66*log10(bili)-0.085*alb", "f2"},
     {"grade", L"ALBI分级", L"级", "fixed(albi,2)<=-2.6?1:(fixed(albi,2)<=-1.39?2:3)", "int"},
 };
 constexpr VerdictRule kAlbiRules[] = {
-    {"bili<1||bili>1500||alb<5||alb>70", 2, L"请核对输入：胆红素1–1500 µmol/L，白蛋白5–70 g/L",
-     true},
+    {"0", 2, L"请核对输入：胆红素、白蛋白", true},
     {"grade==3", 2, L"ALBI 3级：肝功能储备差"},
     {"grade==2", 1, L"ALBI 2级：肝功能中度受损"},
     {"1", 0, L"ALBI 1级：肝功能储备较好"},
@@ -75,15 +76,16 @@ constexpr WorkedExample kAlbiExamples[] = {
     {L"bili=50 alb=29.5", L"-1.39|2", 1},
     {L"bili=50 alb=29.4", L"-1.38|3", 2},
     {L"bili=0", L"--|--", 2},
+    {L"bili=2000.5", L"--|--", 2, L"请核对输入：总胆红素应在 1–2000 µmol/L"},
 };
 
 // Cut-offs by population: 1.45 and 3.25 (Sterling 2006), 1.30 and 2.67 for fatty liver.
 constexpr InputChoice kFib4PopChoices[] = {{0, L"慢性乙肝/丙肝"}, {1, L"NAFLD/MAFLD"}};
 constexpr InputSpec kFib4Inputs[] = {
-    {"age", L"年龄", L"岁", 40},
-    {"ast", L"AST", L"U/L", 25},
-    {"alt", L"ALT", L"U/L", 25},
-    {"plt", L"血小板", L"×10⁹/L", 200},
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
+    number_input("ast", L"AST", L"U/L", 25, 1, 50000),
+    number_input("alt", L"ALT", L"U/L", 25, 1, 50000),
+    number_input("plt", L"血小板", L"×10⁹/L", 200, 1, 10000),
     {"pop", L"人群", L"", 0, count_of(kFib4PopChoices), kFib4PopChoices},
 };
 constexpr OutputSpec kFib4Outputs[] = {
@@ -92,8 +94,7 @@ constexpr OutputSpec kFib4Outputs[] = {
     {"hi", L"提示界值", L"", "pop==1?2.67:3.25", "f2"},
 };
 constexpr VerdictRule kFib4Rules[] = {
-    {"age<18||age>100||ast<1||ast>5000||alt<1||alt>5000||plt<1||plt>1500", 2,
-     L"请核对输入：年龄18–100岁，AST/ALT 1–5000 U/L，血小板1–1500×10⁹/L", true},
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"pop==0&&fixed(fib4,2)>=3.25", 2, L"FIB-4≥3.25：提示进展期肝纤维化（≥F3），建议进一步评估"},
     {"pop==1&&fixed(fib4,2)>2.67", 2, L"FIB-4>2.67：提示进展期肝纤维化，建议进一步评估"},
     {"fixed(fib4,2)<lo", 0, L"FIB-4低于排除界值：进展期肝纤维化可能性低"},
@@ -111,19 +112,20 @@ constexpr WorkedExample kFib4Examples[] = {
     {L"age=60 ast=40 alt=36 plt=149 pop=1", L"2.68|1.30|2.67", 2},
     {L"age=60 ast=40 alt=36 plt=149 pop=0", L"2.68|1.45|3.25", 1},
     {L"alt=0", L"--|--|--", 2},
+    {L"ast=6000", L"240.00|1.45|3.25", 2},
+    {L"plt=10001", L"--|--|--", 2, L"请核对输入：血小板应在 1–10000 ×10⁹/L"},
 };
 
 constexpr InputSpec kApriInputs[] = {
-    {"ast", L"AST", L"U/L", 25},
-    {"uln", L"AST正常上限", L"U/L", 40},
-    {"plt", L"血小板", L"×10⁹/L", 200},
+    number_input("ast", L"AST", L"U/L", 25, 1, 50000),
+    number_input("uln", L"AST正常上限", L"U/L", 40, 10, 100),
+    number_input("plt", L"血小板", L"×10⁹/L", 200, 1, 10000),
 };
 constexpr OutputSpec kApriOutputs[] = {
     {"apri", L"APRI", L"", "ast/uln*100/plt", "f2"},
 };
 constexpr VerdictRule kApriRules[] = {
-    {"ast<1||ast>5000||uln<10||uln>100||plt<1||plt>1500", 2,
-     L"请核对输入：AST 1–5000 U/L，AST上限10–100 U/L，血小板1–1500×10⁹/L", true},
+    {"0", 2, L"请核对输入：AST、AST上限、血小板", true},
     {"fixed(apri,2)>=2", 2, L"APRI≥2：提示肝硬化"},
     {"fixed(apri,2)>1.5", 2, L"APRI>1.5：提示显著肝纤维化"},
     {"fixed(apri,2)>=1", 1, L"APRI 1–1.5：不能排除肝硬化，建议进一步评估"},
@@ -141,16 +143,17 @@ constexpr WorkedExample kApriExamples[] = {
     {L"ast=80 plt=100", L"2.00", 2},
     {L"ast=80 uln=35 plt=100", L"2.29", 2},
     {L"uln=0", L"--", 2},
+    {L"uln=100.5", L"--", 2, L"请核对输入：AST正常上限应在 10–100 U/L"},
 };
 
 constexpr ChecklistItem kBlatchfordItems[] = {
     {1, L"黑便"}, {2, L"晕厥"}, {2, L"肝脏疾病"}, {2, L"心力衰竭"}};
 constexpr InputSpec kBlatchfordInputs[] = {
-    {"urea", L"血尿素", L"mmol/L", 5.0},
-    {"hb", L"血红蛋白", L"g/L", 140},
+    number_input("urea", L"血尿素", L"mmol/L", 5.0, 0.1, 150),
+    number_input("hb", L"血红蛋白", L"g/L", 140, 15, 260),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"hr", L"心率", L"次/分", 75},
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("hr", L"心率", L"次/分", 75, 1, 600),
     checklist_input("oth", L"其他指标", L"", kBlatchfordItems),
 };
 constexpr OutputSpec kBlatchfordOutputs[] = {
@@ -161,8 +164,7 @@ constexpr OutputSpec kBlatchfordOutputs[] = {
      "int"},
 };
 constexpr VerdictRule kBlatchfordRules[] = {
-    {"urea<0.5||urea>100||hb<20||hb>250||sbp<40||sbp>300||hr<20||hr>250", 2,
-     L"请核对输入：尿素0.5–100 mmol/L，Hb 20–250 g/L，收缩压40–300 mmHg，心率20–250", true},
+    {"0", 2, L"请核对输入：尿素、Hb、收缩压、心率", true},
     {"gbs>=6", 2, L"GBS≥6：高危，需临床干预的可能性大"},
     {"gbs>=2", 1, L"GBS 2–5：非低危，建议住院评估"},
     {"1", 0, L"GBS 0–1：极低危，可考虑门诊处理（ESGE 2021）"},
@@ -186,20 +188,21 @@ constexpr WorkedExample kBlatchfordExamples[] = {
     {L"sbp=99.5", L"2", 1},
     {L"urea=30 hb=90 sbp=85 hr=120 oth=1+2+3+4", L"23", 2},
     {L"hb=0", L"--", 2},
+    {L"hr=600.5", L"--", 2, L"请核对输入：心率应在 1–600 次/分"},
 };
 
 constexpr ChecklistItem kBisapItems[] = {
     {1, L"意识障碍（GCS<15）"}, {1, L"SIRS（≥2项）"}, {1, L"胸腔积液"}};
 constexpr InputSpec kBisapInputs[] = {
-    {"urea", L"血尿素", L"mmol/L", 5.0},
-    {"age", L"年龄", L"岁", 45},
+    number_input("urea", L"血尿素", L"mmol/L", 5.0, 0.1, 150),
+    number_input("age", L"年龄", L"岁", 45, 0, 125),
     checklist_input("chk", L"其他指标", L"", kBisapItems),
 };
 constexpr OutputSpec kBisapOutputs[] = {
     {"bisap", L"BISAP评分", L"分", "(urea>8.925)+(age>60)+chk", "int"},
 };
 constexpr VerdictRule kBisapRules[] = {
-    {"urea<0.5||urea>100||age<0||age>120", 2, L"请核对输入：尿素0.5–100 mmol/L，年龄0–120岁", true},
+    {"0", 2, L"请核对输入：尿素、年龄", true},
     {"bisap>=3", 2, L"BISAP≥3：院内死亡风险高，需密切监护"},
     {"1", 0, L"BISAP<3：院内死亡风险较低，仍需动态评估"},
 };
@@ -211,6 +214,7 @@ constexpr WorkedExample kBisapExamples[] = {
     {L"urea=8.925 age=61 chk=2", L"2", 0},
     {L"urea=12 age=75 chk=1+2+3", L"5", 2},
     {L"age=-1", L"--", 2},
+    {L"urea=0.09", L"--", 2, L"请核对输入：血尿素应在 0.1–150 mmol/L"},
 };
 
 constexpr ChecklistItem kHasBledItems[] = {
@@ -311,29 +315,34 @@ constexpr InputChoice kHeartTropChoices[] = {
 constexpr InputSpec kHeartInputs[] = {
     {"hist", L"病史", L"", 0, count_of(kHeartHistChoices), kHeartHistChoices},
     {"ecg", L"心电图", L"", 0, count_of(kHeartEcgChoices), kHeartEcgChoices},
-    {"age", L"年龄", L"岁", 40},
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
     {"rf", L"危险因素", L"", 0, count_of(kHeartRfChoices), kHeartRfChoices},
     {"trop", L"肌钙蛋白", L"", 0, count_of(kHeartTropChoices), kHeartTropChoices},
 };
 constexpr OutputSpec kHeartOutputs[] = {
-    {"heart", L"HEART评分", L"分", "hist+ecg+(age>=65?2:(age>45?1:0))+rf+trop", "int"},
+    {"heart", L"HEART评分", L"分", "hist+ecg+(age>=65?2:(age>=45?1:0))+rf+trop", "int"},
 };
 constexpr VerdictRule kHeartRules[] = {
-    {"age<18||age>120", 2, L"请核对输入：年龄18–120岁", true},
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"heart>=7", 2, L"HEART 7–10：高危，6周MACE约50%"},
     {"heart>=4", 1, L"HEART 4–6：中危，6周MACE约17%"},
     {"1", 0, L"HEART 0–3：低危，6周MACE约1.7%"},
 };
 constexpr WorkedExample kHeartExamples[] = {
     {L"", L"0", 0},
-    {L"age=45", L"0", 0},
+    {L"age=44", L"0", 0},
+    // MedCalc-Bench v1.0 row 266: 45 years score 1
+    {L"age=45", L"1", 0},
     {L"age=46", L"1", 0},
+    {L"hist=1 ecg=1 age=45 rf=1", L"4", 1},
+    {L"hist=1 ecg=1 age=44 rf=1", L"3", 0},
     {L"hist=1 age=64 rf=1", L"3", 0},
     {L"hist=1 age=65 rf=1", L"4", 1},
     {L"hist=2 ecg=1 age=70 rf=1", L"6", 1},
     {L"hist=2 ecg=1 age=70 rf=1 trop=1", L"7", 2},
     {L"hist=2 ecg=2 age=80 rf=2 trop=2", L"10", 2},
     {L"age=10", L"--", 2},
+    {L"age=126", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
 };
 
 constexpr ChecklistItem kTimiItems[] = {
@@ -370,9 +379,9 @@ constexpr WorkedExample kTimiExamples[] = {
 constexpr InputChoice kLdlRiskChoices[] = {
     {0, L"低危"}, {1, L"中危/高危"}, {2, L"极高危"}, {3, L"超高危"}};
 constexpr InputSpec kLdlInputs[] = {
-    {"tc", L"总胆固醇", L"mmol/L", 4.5},
-    {"tg", L"甘油三酯", L"mmol/L", 1.2},
-    {"hdl", L"HDL-C", L"mmol/L", 1.3},
+    number_input("tc", L"总胆固醇", L"mmol/L", 4.5, 0.5, 60),
+    number_input("tg", L"甘油三酯", L"mmol/L", 1.2, 0.1, 250),
+    number_input("hdl", L"HDL-C", L"mmol/L", 1.3, 0.05, 6),
     {"risk", L"ASCVD危险分层", L"", 0, count_of(kLdlRiskChoices), kLdlRiskChoices},
 };
 constexpr OutputSpec kLdlOutputs[] = {
@@ -385,25 +394,42 @@ constexpr OutputSpec kLdlOutputs[] = {
     {"target", L"LDL-C目标<", L"mmol/L", "risk==0?3.4:(risk==1?2.6:(risk==2?1.8:1.4))", "f1"},
     {"nhtarget", L"非HDL-C目标<", L"mmol/L", "target+0.8", "f1"},
 };
+// Graded on the higher of the two values shown, so that a Sampson value at or above the target
+// is not called on target because the Friedewald value is lower.
 constexpr VerdictRule kLdlRules[] = {
-    {"tc<1||tc>30||hdl<0.1||hdl>5||tg<0.1||tg>50||hdl>=tc", 2,
-     L"请核对输入：TC 1–30、HDL-C 0.1–5、TG 0.1–50 mmol/L，且HDL-C<TC", true},
+    {"hdl>=tc", 2, L"请核对输入：HDL-C应低于TC", true},
     {"tg>4.5", 1, L"TG>4.5 mmol/L：Friedewald不适用，建议直接测定LDL-C"},
-    {"fixed(ldlf,2)>=target", 1, L"LDL-C未达该危险分层的目标值"},
-    {"fixed(nonhdl,2)>=fixed(nhtarget,1)", 1, L"LDL-C达标，但非HDL-C未达目标值"},
-    {"1", 0, L"LDL-C与非HDL-C均达该危险分层目标值"},
+    {"fixed(ldlf,2)>=target&&fixed(ldls,2)>=target", 1,
+     L"LDL-C未达该危险分层目标值（两公式值均≥目标）"},
+    {"fixed(ldls,2)>=target", 1,
+     L"LDL-C未达该危险分层目标值（按较高的Sampson值；Friedewald值低于目标）"},
+    {"fixed(ldlf,2)>=target", 1,
+     L"LDL-C未达该危险分层目标值（按较高的Friedewald值；Sampson值低于目标）"},
+    {"fixed(nonhdl,2)>=fixed(nhtarget,1)", 1,
+     L"LDL-C达标（两公式值均低于目标），但非HDL-C未达目标值"},
+    {"1", 0, L"LDL-C（两公式值均低于目标）与非HDL-C均达该危险分层目标值"},
 };
 constexpr WorkedExample kLdlExamples[] = {
     {L"", L"2.65|2.70|3.20|3.4|4.2", 0},
     {L"tc=4.5 tg=0.88 hdl=1.5 risk=1", L"2.60|2.62|3.00|2.6|3.4", 1},
-    {L"tc=4.49 tg=0.88 hdl=1.5 risk=1", L"2.59|2.61|2.99|2.6|3.4", 0},
+    {L"tc=4.49 tg=0.88 hdl=1.5 risk=1", L"2.59|2.61|2.99|2.6|3.4", 1},
+    {L"tc=4.48 tg=0.88 hdl=1.5 risk=1", L"2.58|2.60|2.98|2.6|3.4", 1},
+    {L"tc=4.47 tg=0.88 hdl=1.5 risk=1", L"2.57|2.59|2.97|2.6|3.4", 0},
     {L"tc=3.6 tg=2.2 hdl=1 risk=2", L"1.60|1.76|2.60|1.8|2.6", 1},
-    {L"tc=3.59 tg=2.2 hdl=1 risk=2", L"1.59|1.75|2.59|1.8|2.6", 0},
+    {L"tc=3.64 tg=2.2 hdl=1 risk=2", L"1.64|1.80|2.64|1.8|2.6", 1},
+    {L"tc=3.63 tg=2.2 hdl=1 risk=2", L"1.63|1.79|2.63|1.8|2.6", 1},
+    {L"tc=4.2 tg=3.5 hdl=1 risk=2", L"1.61|1.91|3.20|1.8|2.6", 1},
+    {L"tc=3.5 tg=4.4 hdl=0.9 risk=2", L"0.60|1.11|2.60|1.8|2.6", 1},
     {L"tc=4.6 tg=1.87 hdl=1.2 risk=1", L"2.55|2.65|3.40|2.6|3.4", 1},
-    {L"tc=4.59 tg=1.87 hdl=1.2 risk=1", L"2.54|2.64|3.39|2.6|3.4", 0},
+    {L"tc=4.55 tg=1.87 hdl=1.2 risk=1", L"2.50|2.60|3.35|2.6|3.4", 1},
+    {L"tc=4.54 tg=1.87 hdl=1.2 risk=1", L"2.49|2.59|3.34|2.6|3.4", 0},
+    {L"tc=3 tg=0.3 hdl=1 risk=2", L"1.86|1.79|2.00|1.8|2.6", 1},
+    {L"tc=2.93 tg=0.3 hdl=1 risk=2", L"1.79|1.71|1.93|1.8|2.6", 0},
     {L"tc=3.5 tg=1 hdl=1.2 risk=3", L"1.85|1.86|2.30|1.4|2.2", 1},
+    {L"tc=9 tg=0.3 hdl=0.6 risk=3", L"8.26|8.45|8.40|1.4|2.2", 1},
     {L"tc=6.5 tg=5 hdl=0.9 risk=1", L"3.33|3.50|5.60|2.6|3.4", 1},
     {L"tc=1 hdl=1.2", L"--|--|--|--|--", 2},
+    {L"hdl=0.04", L"--|--|--|--|--", 2, L"请核对输入：HDL-C应在 0.05–6 mmol/L"},
 };
 
 constexpr ChecklistItem kChadsVaItems[] = {{1, L"充血性心衰（或LVEF≤40%）"},
@@ -412,14 +438,14 @@ constexpr ChecklistItem kChadsVaItems[] = {{1, L"充血性心衰（或LVEF≤40%
                                            {2, L"卒中/TIA/动脉血栓栓塞史"},
                                            {1, L"血管疾病（心梗/外周动脉病/主动脉斑块）"}};
 constexpr InputSpec kChadsVaInputs[] = {
-    {"age", L"年龄", L"岁", 60},
+    number_input("age", L"年龄", L"岁", 60, 18, 125),
     checklist_input("items", L"危险因素", L"", kChadsVaItems),
 };
 constexpr OutputSpec kChadsVaOutputs[] = {
     {"score", L"CHA₂DS₂-VA", L"分", "(age>=75?2:(age>=65?1:0))+items", "int"},
 };
 constexpr VerdictRule kChadsVaRules[] = {
-    {"age<18||age>120", 2, L"请核对输入：年龄18–120岁", true},
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"score>=2", 2, L"评分≥2：推荐口服抗凝（ESC 2024 I类）"},
     {"score==1", 1, L"评分1：应考虑口服抗凝（ESC 2024 IIa类）"},
     {"1", 0, L"评分0：血栓栓塞风险低，一般不需抗凝"},
@@ -435,11 +461,13 @@ constexpr WorkedExample kChadsVaExamples[] = {
     {L"age=75", L"2", 2},
     {L"age=80 items=1+2+3+4+5", L"8", 2},
     {L"age=15", L"--", 2},
+    {L"age=121", L"2", 2},
+    {L"age=125.1", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
 };
 
 constexpr InputSpec kBloodPressureGradeInputs[] = {
-    {"sbp", L"收缩压", L"mmHg", 115},
-    {"dbp", L"舒张压", L"mmHg", 75},
+    number_input("sbp", L"收缩压", L"mmHg", 115, 20, 500),
+    number_input("dbp", L"舒张压", L"mmHg", 75, 0, 360),
 };
 constexpr OutputSpec kBloodPressureGradeOutputs[] = {
     {"grade", L"高血压分级", L"级(0=未达)",
@@ -449,8 +477,7 @@ constexpr OutputSpec kBloodPressureGradeOutputs[] = {
     {"ish", L"单纯收缩期", L"1=是", "(sbp>=140)&&(dbp<90)", "int"},
 };
 constexpr VerdictRule kBloodPressureGradeRules[] = {
-    {"sbp<50||sbp>300||dbp<20||dbp>200||dbp>=sbp", 2,
-     L"请核对输入：收缩压50–300、舒张压20–200 mmHg，且收缩压>舒张压", true},
+    {"dbp>=sbp", 2, L"请核对输入：收缩压应高于舒张压", true},
     {"grade==3&&ish==1", 2, L"单纯收缩期高血压，3级（收缩压≥180 mmHg）"},
     {"grade==3", 2, L"3级高血压（≥180和/或≥110 mmHg）"},
     {"grade==2&&ish==1", 2, L"单纯收缩期高血压，2级（收缩压160–179 mmHg）"},
@@ -474,6 +501,8 @@ constexpr WorkedExample kBloodPressureGradeExamples[] = {
     {L"sbp=185 dbp=85", L"3|1", 2},
     {L"sbp=179 dbp=109", L"2|0", 2},
     {L"sbp=80 dbp=90", L"--|--", 2},
+    {L"sbp=320 dbp=210", L"3|0", 2},
+    {L"dbp=360.5", L"--|--", 2, L"请核对输入：舒张压应在 0–360 mmHg"},
 };
 
 }  // namespace
@@ -540,12 +569,13 @@ extern constexpr ToolSpec kWellsPeTool = formula_tool(
      L"wells pe pf fss fxsss 肺栓塞 肺血栓栓塞 血栓"},
     kWellsPeInputs, kWellsPeOutputs, kWellsPeRules, kWellsPeExamples);
 
-extern constexpr ToolSpec kHeartTool = formula_tool(
-    {263, L"HEART 评分", L"急诊胸痛主要不良心脏事件风险", L"心血管",
-     L"Six 2008 HEART评分；Backus 2013 前瞻性验证（Int J Cardiol）",
-     L"用于急诊未分化胸痛；危险因素：高血压、高胆固醇、糖尿病、吸烟、早发家族史、肥胖。",
-     L"heart pf jzxt xt mace 胸痛 急性冠脉综合征 急诊胸痛"},
-    kHeartInputs, kHeartOutputs, kHeartRules, kHeartExamples);
+extern constexpr ToolSpec kHeartTool =
+    formula_tool({263, L"HEART 评分", L"急诊胸痛主要不良心脏事件风险", L"心血管",
+                  L"Six 2008 HEART评分；Backus 2013 前瞻性验证（Int J Cardiol）",
+                  L"用于急诊未分化胸痛；年龄按 <45 / 45–64 / ≥65 计 0/1/2 分；"
+                  L"危险因素：高血压、高胆固醇、糖尿病、吸烟、早发家族史、肥胖。",
+                  L"heart pf jzxt xt mace 胸痛 急性冠脉综合征 急诊胸痛"},
+                 kHeartInputs, kHeartOutputs, kHeartRules, kHeartExamples);
 
 extern constexpr ToolSpec kTimiTool = formula_tool(
     {264, L"TIMI 评分", L"不稳定型心绞痛/NSTEMI危险分层", L"心血管",
@@ -557,7 +587,8 @@ extern constexpr ToolSpec kTimiTool = formula_tool(
 extern constexpr ToolSpec kLdlTool = formula_tool(
     {265, L"LDL-C 计算", L"Friedewald/Sampson公式与降脂目标", L"心血管",
      L"Friedewald 1972；Sampson 2020（NIH方程）；《中国血脂管理指南（2023年）》",
-     L"宜空腹采血；极高危/超高危者还要求LDL-C较基线降幅>50%（本工具不判断降幅）。",
+     L"宜空腹采血；按两公式中较高的LDL-C值判断是否达标；"
+     L"极高危/超高危者还要求LDL-C较基线降幅>50%（本工具不判断降幅）。",
      L"ldl ldlc ldl-c friedewald sampson js dmdzdbdgc xz 低密度脂蛋白胆固醇 血脂 非高密度脂蛋白 "
      L"降脂目标"},
     kLdlInputs, kLdlOutputs, kLdlRules, kLdlExamples);

@@ -115,9 +115,9 @@ constexpr InputChoice kAbcd2DurChoices[] = {
     {0, L"0 <10分钟"}, {1, L"1 10–59分钟"}, {2, L"2 ≥60分钟"}};
 constexpr InputChoice kAbcd2DmChoices[] = {{0, L"0 无"}, {1, L"1 有"}};
 constexpr InputSpec kAbcd2Inputs[] = {
-    {"age", L"年龄", L"岁", 50},
-    {"sbp", L"收缩压(首次测量)", L"mmHg", 120},
-    {"dbp", L"舒张压(首次测量)", L"mmHg", 80},
+    number_input("age", L"年龄", L"岁", 50, 18, 125),
+    number_input("sbp", L"收缩压(首次测量)", L"mmHg", 120, 20, 500),
+    number_input("dbp", L"舒张压(首次测量)", L"mmHg", 80, 0, 360),
     {"clin", L"临床表现", L"分", 0, count_of(kAbcd2ClinChoices), kAbcd2ClinChoices},
     {"dur", L"症状持续时间", L"分", 0, count_of(kAbcd2DurChoices), kAbcd2DurChoices},
     {"dm", L"糖尿病", L"分", 0, count_of(kAbcd2DmChoices), kAbcd2DmChoices},
@@ -126,8 +126,7 @@ constexpr OutputSpec kAbcd2Outputs[] = {
     {"score", L"ABCD2评分", L"分", "(age>=60)+((sbp>=140)||(dbp>=90))+clin+dur+dm", "int"},
 };
 constexpr VerdictRule kAbcd2Rules[] = {
-    {"age<18||age>120||sbp<50||sbp>300||dbp<20||dbp>200||dbp>=sbp", 2,
-     L"请核对输入：年龄18–120岁，血压50–300/20–200 mmHg", true},
+    {"age<18||dbp>=sbp", 2, L"请核对输入：年龄≥18岁，舒张压应低于收缩压", true},
     {"score>=6", 2, L"6–7分：高危，2天卒中风险约8.1%"},
     {"score>=4", 1, L"4–5分：中危，2天卒中风险约4.1%"},
     {"score==3", 1, L"3分：低危(2天约1.0%)；72小时内就诊≥3分宜收住院"},
@@ -142,16 +141,17 @@ constexpr WorkedExample kAbcd2Examples[] = {
     {L"age=60 sbp=139 dbp=89 clin=2 dur=2 dm=1", L"6", 2},
     {L"age=60 sbp=140 dbp=89 clin=2 dur=2 dm=1", L"7", 2},
     {L"age=40 sbp=120 dbp=120", L"--", 2},
+    {L"sbp=501", L"--", 2, L"请核对输入：收缩压(首次测量)应在 20–500 mmHg"},
 };
 
 constexpr InputChoice kIchScoreIvhChoices[] = {{0, L"0 无脑室内出血"}, {1, L"1 有脑室内出血"}};
 constexpr InputChoice kIchScoreInfraChoices[] = {{0, L"0 幕上"}, {1, L"1 幕下(脑干/小脑)"}};
 constexpr InputSpec kIchScoreInputs[] = {
-    {"gcs", L"GCS评分(就诊时)", L"分", 15},
-    {"vol", L"血肿体积(ABC/2)", L"ml", 0},
+    number_input("gcs", L"GCS评分(就诊时)", L"分", 15, 3, 15),
+    number_input("vol", L"血肿体积(ABC/2)", L"ml", 0, 0, 300),
     {"ivh", L"破入脑室", L"分", 0, count_of(kIchScoreIvhChoices), kIchScoreIvhChoices},
     {"infra", L"出血部位", L"分", 0, count_of(kIchScoreInfraChoices), kIchScoreInfraChoices},
-    {"age", L"年龄", L"岁", 50},
+    number_input("age", L"年龄", L"岁", 50, 18, 125),
 };
 constexpr OutputSpec kIchScoreOutputs[] = {
     {"score", L"ICH评分", L"分", "(gcs<=4?2:(gcs<=12?1:0))+(vol>=30)+ivh+infra+(age>=80)", "int"},
@@ -159,8 +159,7 @@ constexpr OutputSpec kIchScoreOutputs[] = {
      "score==0?0:(score==1?13:(score==2?26:(score==3?72:(score==4?97:100))))", "f0"},
 };
 constexpr VerdictRule kIchScoreRules[] = {
-    {"gcs<3||gcs>15||gcs!=floor(gcs)||vol<0||vol>300||age<18||age>120", 2,
-     L"请核对输入：GCS为3–15整数，血肿0–300 ml，年龄18–120岁", true},
+    {"gcs!=floor(gcs)||age<18", 2, L"请核对输入：GCS为整数，年龄≥18岁", true},
     {"score>=3", 2, L"≥3分：原队列30天病死率72%–100%"},
     {"score>=1", 1, L"1–2分：原队列30天病死率13%–26%"},
     {"1", 0, L"0分：原队列30天内无死亡"},
@@ -174,7 +173,9 @@ constexpr WorkedExample kIchScoreExamples[] = {
     {L"gcs=3 vol=20 ivh=1 infra=1", L"4|97", 2},
     {L"gcs=4 vol=35 ivh=1 age=82", L"5|100", 2},
     {L"gcs=3 vol=30 ivh=1 infra=1 age=80", L"6|100", 2},
-    {L"gcs=2", L"--|--", 2},
+    {L"gcs=2", L"--|--", 2, L"请核对输入：GCS评分(就诊时)应在 3–15 分"},
+    {L"gcs=12.5", L"--|--", 2, L"请核对输入：GCS为整数，年龄≥18岁"},
+    {L"vol=301", L"--|--", 2, L"请核对输入：血肿体积(ABC/2)应在 0–300 ml"},
 };
 
 // How often in the last two weeks: the answers of PHQ-9 and GAD-7 alike.
@@ -341,10 +342,10 @@ constexpr WorkedExample kEpdsExamples[] = {
 };
 
 constexpr InputSpec kAncInputs[] = {
-    {"wbc", L"白细胞计数", L"×10⁹/L", 6.0},
-    {"neut", L"中性粒细胞百分比", L"%", 60},
-    {"band", L"杆状核粒细胞百分比", L"%", 0},
-    {"lln", L"ANC参考下限", L"×10⁹/L", 1.8},
+    number_input("wbc", L"白细胞计数", L"×10⁹/L", 6.0, 0, 2000),
+    number_input("neut", L"中性粒细胞百分比", L"%", 60, 0, 100),
+    number_input("band", L"杆状核粒细胞百分比", L"%", 0, 0, 100),
+    number_input("lln", L"ANC参考下限", L"×10⁹/L", 1.8, 0.5, 5),
 };
 constexpr OutputSpec kAncOutputs[] = {
     {"anc", L"中性粒细胞绝对计数", L"×10⁹/L", "wbc*(neut+band)/100", "f2"},
@@ -354,8 +355,7 @@ constexpr OutputSpec kAncOutputs[] = {
      "int"},
 };
 constexpr VerdictRule kAncRules[] = {
-    {"wbc<=0||wbc>500||neut<0||band<0||neut+band>100||lln<1.5||lln>2.5", 2,
-     L"请核对输入：白细胞>0，中性%+杆状核%≤100，下限1.5–2.5", true},
+    {"neut+band>100", 2, L"请核对输入：中性%+杆状核%应≤100", true},
     {"fixed(anc,2)<0.1", 2, L"ANC<0.1：4级，极重度粒细胞缺乏"},
     {"fixed(anc,2)<0.5", 2, L"ANC<0.5：4级，粒细胞缺乏，感染风险高"},
     {"fixed(anc,2)<1", 2, L"ANC 0.5–<1.0：3级中性粒细胞减少"},
@@ -380,7 +380,8 @@ constexpr WorkedExample kAncExamples[] = {
     {L"wbc=0.5 neut=19", L"0.10|4", 2},
     {L"wbc=0.5 neut=18", L"0.09|4", 2},
     {L"wbc=3.2 neut=60 lln=2.0", L"1.92|1", 1},
-    {L"wbc=6.0 neut=80 band=30", L"--|--", 2},
+    {L"wbc=6.0 neut=80 band=30", L"--|--", 2, L"请核对输入：中性%+杆状核%应≤100"},
+    {L"lln=5.1", L"--|--", 2, L"请核对输入：ANC参考下限应在 0.5–5 ×10⁹/L"},
 };
 
 constexpr InputChoice kFourTT1Choices[] = {{0, L"0 下降<30%或最低值<10"},
@@ -421,11 +422,11 @@ constexpr WorkedExample kFourTExamples[] = {
 
 constexpr InputChoice kDicDdChoices[] = {{0, L"0 不升高"}, {2, L"2 中度升高"}, {3, L"3 显著升高"}};
 constexpr InputSpec kDicInputs[] = {
-    {"plt", L"血小板计数", L"×10⁹/L", 250},
+    number_input("plt", L"血小板计数", L"×10⁹/L", 250, 0, 10000),
     {"dd", L"D-二聚体/FDP升高", L"分", 0, count_of(kDicDdChoices), kDicDdChoices},
-    {"pt", L"患者PT", L"s", 12.0},
-    {"ptn", L"正常对照PT", L"s", 12.0},
-    {"fib", L"纤维蛋白原", L"g/L", 3.0},
+    number_input("pt", L"患者PT", L"s", 12.0, 5, 200),
+    number_input("ptn", L"正常对照PT", L"s", 12.0, 5, 30),
+    number_input("fib", L"纤维蛋白原", L"g/L", 3.0, 0, 15),
 };
 constexpr OutputSpec kDicOutputs[] = {
     {"ptd", L"PT延长", L"s", "pt-ptn", "f1"},
@@ -435,8 +436,8 @@ constexpr OutputSpec kDicOutputs[] = {
      "int"},
 };
 constexpr VerdictRule kDicRules[] = {
-    {"plt<0||plt>2000||pt<5||pt>200||ptn<5||ptn>30||fib<0||fib>15", 2,
-     L"请核对输入：血小板0–2000，PT 5–200 s，纤维蛋白原0–15 g/L", true},
+    // No check is left here: every input's limits refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
     {"score>=5", 2, L"≥5分：符合显性DIC，建议每日复评"},
     {"score>=1", 1, L"1–4分：暂不支持显性DIC，1–2天内复评"},
     {"1", 0, L"0分：无显性DIC实验室证据"},
@@ -449,7 +450,8 @@ constexpr WorkedExample kDicExamples[] = {
     {L"plt=50 dd=2 pt=17.9", L"5.9|4", 1},
     {L"plt=49 dd=2 pt=17.96", L"6.0|6", 2},
     {L"plt=45 dd=3 pt=18.5 fib=0.8", L"6.5|8", 2},
-    {L"plt=250 pt=3.0", L"--|--", 2},
+    {L"plt=250 pt=3.0", L"--|--", 2, L"请核对输入：患者PT应在 5–200 s"},
+    {L"fib=15.1", L"--|--", 2, L"请核对输入：纤维蛋白原应在 0–15 g/L"},
 };
 
 constexpr InputChoice kKhoranaSiteChoices[] = {
@@ -457,19 +459,19 @@ constexpr InputChoice kKhoranaSiteChoices[] = {
 constexpr InputChoice kKhoranaEsaChoices[] = {{0, L"0 否"}, {1, L"1 是"}};
 constexpr InputSpec kKhoranaInputs[] = {
     {"site", L"肿瘤部位", L"分", 0, count_of(kKhoranaSiteChoices), kKhoranaSiteChoices},
-    {"plt", L"化疗前血小板", L"×10⁹/L", 250},
-    {"hb", L"血红蛋白", L"g/L", 140},
+    number_input("plt", L"化疗前血小板", L"×10⁹/L", 250, 0, 10000),
+    number_input("hb", L"血红蛋白", L"g/L", 140, 15, 260),
     {"esa", L"使用促红细胞生成素", L"分", 0, count_of(kKhoranaEsaChoices), kKhoranaEsaChoices},
-    {"wbc", L"化疗前白细胞", L"×10⁹/L", 6.0},
-    {"bmi", L"体重指数BMI", L"kg/m²", 22.0},
+    number_input("wbc", L"化疗前白细胞", L"×10⁹/L", 6.0, 0, 2000),
+    number_input("bmi", L"体重指数BMI", L"kg/m²", 22.0, 5, 250),
 };
 constexpr OutputSpec kKhoranaOutputs[] = {
     {"score", L"Khorana评分", L"分", "site+(plt>=350)+((hb<100)||(esa==1))+(wbc>11)+(bmi>=35)",
      "int"},
 };
 constexpr VerdictRule kKhoranaRules[] = {
-    {"plt<0||plt>2000||hb<20||hb>250||wbc<0||wbc>500||bmi<10||bmi>80", 2,
-     L"请核对输入：血小板0–2000，Hb 20–250 g/L，BMI 10–80", true},
+    // No check is left here: every input's limits refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
     {"score>=3", 2, L"≥3分：高危（原研究VTE约6.7%–7.1%）"},
     {"score==2", 1, L"2分：中危；ASCO以≥2分为可考虑预防"},
     {"score==1", 1, L"1分：中危（原研究VTE约1.8%–2%）"},
@@ -482,6 +484,7 @@ constexpr WorkedExample kKhoranaExamples[] = {
     {L"esa=1 bmi=35", L"2", 1},
     {L"site=2 wbc=12", L"3", 2},
     {L"site=2 plt=350 hb=99 esa=1", L"4", 2},
+    {L"hb=14", L"--", 2, L"请核对输入：血红蛋白应在 15–260 g/L"},
 };
 
 constexpr InputChoice kLabUnitsAnaChoices[] = {{1, L"尿素 mmol/L↔尿素氮 mg/dL"},
@@ -499,7 +502,7 @@ constexpr InputChoice kLabUnitsDirChoices[] = {{1, L"SI单位→常用单位"}, 
 constexpr InputSpec kLabUnitsInputs[] = {
     {"ana", L"检验项目", L"", 1, count_of(kLabUnitsAnaChoices), kLabUnitsAnaChoices},
     {"dir", L"换算方向", L"", 1, count_of(kLabUnitsDirChoices), kLabUnitsDirChoices},
-    {"val", L"数值", L"按所选单位", 5.0},
+    number_input("val", L"数值", L"按所选单位", 5.0, 0, 100000),
 };
 constexpr OutputSpec kLabUnitsOutputs[] = {
     {"res", L"换算结果", L"目标单位",
@@ -511,8 +514,21 @@ constexpr OutputSpec kLabUnitsOutputs[] = {
      "f2"},
 };
 constexpr VerdictRule kLabUnitsRules[] = {
-    {"ana<1||ana>11||ana!=floor(ana)||(dir!=1&&dir!=2)||val<0||val>100000", 2,
-     L"请核对输入：数值0–100000，并选择项目与方向", true},
+    // The value's unit follows the analyte and the direction, so its limits do too: the input
+    // holds only their union, and this rule holds each analyte's own (the same range both ways).
+    {"ana<1||ana>11||ana!=floor(ana)||(dir!=1&&dir!=2)||"
+     "(ana==1&&dir==1&&(val<0.1||val>150))||(ana==1&&dir==2&&(val<0.28||val>420))||"
+     "(ana==2&&dir==1&&(val<10||val>3000))||(ana==2&&dir==2&&(val<0.168||val>50.4))||"
+     "(ana==3&&dir==1&&(val<0.1||val>250))||(ana==3&&dir==2&&(val<8.85||val>22100))||"
+     "(ana==4&&dir==1&&(val<1||val>2000))||(ana==4&&dir==2&&(val<0.0585||val>117))||"
+     "(ana==5&&dir==1&&(val<0.3||val>7))||(ana==5&&dir==2&&(val<1.2||val>28.1))||"
+     "(ana==6&&dir==1&&(val<0.05||val>15))||(ana==6&&dir==2&&(val<0.155||val>46.5))||"
+     "(ana==7&&dir==1&&(val<0.05||val>15))||(ana==7&&dir==2&&(val<0.122||val>36.5))||"
+     "(ana==8&&dir==1&&(val<6||val>200))||(ana==8&&dir==2&&(val<0.6||val>20))||"
+     "(ana==9&&dir==1&&(val<15||val>260))||(ana==9&&dir==2&&(val<1.5||val>26))||"
+     "(ana==10&&dir==1&&(val<0.5||val>300))||(ana==10&&dir==2&&(val<2.79||val>1680))||"
+     "(ana==11&&dir==1&&(val<0.05||val>60))||(ana==11&&dir==2&&(val<1.93||val>2320))",
+     2, L"请核对输入：数值超出所选项目与单位的范围", true},
     {"ana==1", 0, L"尿素：1 mmol/L = 2.801 mg/dL 尿素氮(BUN)"},
     {"ana==2", 0, L"尿酸：1 mg/dL = 59.48 µmol/L"},
     {"ana==3", 0, L"甘油三酯：1 mmol/L = 88.55 mg/dL(按三油酸甘油酯)"},
@@ -551,7 +567,18 @@ constexpr WorkedExample kLabUnitsExamples[] = {
     // equivalence: cholesterol 200 mg/dL = 5.17 mmol/L
     {L"ana=11 dir=2 val=200", L"5.17", 0},
     {L"ana=11 dir=1 val=1.8", L"69.60", 0},
-    {L"ana=2 dir=1 val=-5", L"--", 2},
+    {L"ana=2 dir=1 val=-5", L"--", 2, L"请核对输入：数值应在 0–100000 按所选单位"},
+    {L"ana=3 dir=2 val=100001", L"--", 2, L"请核对输入：数值应在 0–100000 按所选单位"},
+    // Each analyte's own limits, both ways: the last value inside and the first outside.
+    {L"ana=1 dir=1 val=150", L"420.21", 0},
+    {L"ana=1 dir=1 val=150.1", L"--", 2, L"请核对输入：数值超出所选项目与单位的范围"},
+    {L"ana=1 dir=2 val=0.27", L"--", 2},
+    {L"ana=5 dir=1 val=7.1", L"--", 2},
+    {L"ana=5 dir=2 val=28.2", L"--", 2},
+    {L"ana=9 dir=1 val=14", L"--", 2},
+    {L"ana=9 dir=2 val=26", L"260.00", 0},
+    {L"ana=11 dir=2 val=1.93", L"0.05", 0},
+    {L"ana=11 dir=2 val=1.92", L"--", 2},
 };
 
 constexpr InputChoice kTemperaturePressureConvChoices[] = {
@@ -560,7 +587,7 @@ constexpr InputChoice kTemperaturePressureConvChoices[] = {
 constexpr InputSpec kTemperaturePressureInputs[] = {
     {"conv", L"换算类型", L"", 1, count_of(kTemperaturePressureConvChoices),
      kTemperaturePressureConvChoices},
-    {"val", L"数值", L"按所选单位", 37.0},
+    number_input("val", L"数值", L"按所选单位", 37.0, -1000, 1000),
 };
 constexpr OutputSpec kTemperaturePressureOutputs[] = {
     {"res", L"换算结果", L"目标单位",
@@ -570,9 +597,10 @@ constexpr OutputSpec kTemperaturePressureOutputs[] = {
      "f2"},
 };
 constexpr VerdictRule kTemperaturePressureRules[] = {
+    // A temperature's limits follow its scale; pressures take the input's own limits.
     {"conv<1||conv>8||conv!=floor(conv)||(conv==1&&(val<-100||val>200))||"
-     "(conv==2&&(val<-148||val>392))||(conv>=3&&(val<-1000||val>1000))",
-     2, L"请核对输入：温度-100–200 °C，压力绝对值≤1000", true},
+     "(conv==2&&(val<-148||val>392))",
+     2, L"请核对输入：温度-100–200 °C（-148–392 °F）", true},
     {"conv<=2", 0, L"温度：°F = °C × 9/5 + 32"},
     {"conv<=4", 0, L"压力：1 mmHg = 0.133322 kPa"},
     {"conv<=6", 0, L"压力：1 cmH2O = 0.735559 mmHg"},
@@ -589,7 +617,10 @@ constexpr WorkedExample kTemperaturePressureExamples[] = {
     {L"conv=7 val=5", L"0.49", 0},
     {L"conv=8 val=2", L"20.39", 0},
     {L"conv=5 val=-20", L"-14.71", 0},
-    {L"conv=1 val=250", L"--", 2},
+    {L"conv=1 val=250", L"--", 2, L"请核对输入：温度-100–200 °C（-148–392 °F）"},
+    {L"conv=2 val=392", L"200.00", 0},
+    {L"conv=2 val=-148.5", L"--", 2},
+    {L"conv=3 val=1000.5", L"--", 2, L"请核对输入：数值应在 -1000–1000 按所选单位"},
 };
 
 }  // namespace

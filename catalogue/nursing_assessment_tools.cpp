@@ -64,7 +64,6 @@ constexpr WorkedExample kBarthelExamples[] = {
      2},
     {L"feed=0 bath=0 groom=0 dress=0 bowel=0 bladder=0 toilet=0 transfer=0 walk=0 stairs=0", L"0",
      2},
-    {L"feed=7", L"--", 2},
 };
 
 constexpr InputChoice kCapriniAgeChoices[] = {
@@ -135,7 +134,6 @@ constexpr WorkedExample kCapriniExamples[] = {
      L"f=1+2+3+4+5+6+7+8+9+10+11+12+13+14+15+16+17+18+19+20+21+22+23+24+25+26+27+28+29+30+31+32+33+"
      L"34+35+36",
      L"84", 2},
-    {L"age=4", L"--", 2},
     {L"f=37", L"1", 1},
     {L"age=3 f=37+15", L"5", 2},
 };
@@ -183,15 +181,15 @@ constexpr InputChoice kNrs2002DisChoices[] = {{0, L"0 营养需要量正常"},
 constexpr InputSpec kNrs2002Inputs[] = {
     {"nutr", L"营养状况受损", L"分", 0, count_of(kNrs2002NutrChoices), kNrs2002NutrChoices},
     {"dis", L"疾病严重程度", L"分", 0, count_of(kNrs2002DisChoices), kNrs2002DisChoices},
-    {"age", L"年龄", L"岁", 40},
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
 };
 constexpr OutputSpec kNrs2002Outputs[] = {
     {"agep", L"年龄加分", L"分", "age>=70", "int"},
     {"total", L"NRS2002总分", L"分", "nutr+dis+agep", "int"},
 };
 constexpr VerdictRule kNrs2002Rules[] = {
-    {"age<18||age>120||nutr<0||nutr>3||mod(nutr,1)!=0||dis<0||dis>3||mod(dis,1)!=0", 2,
-     L"请核对输入：年龄18–120岁，两项评分各0–3分", true},
+    {"age<18||nutr<0||nutr>3||mod(nutr,1)!=0||dis<0||dis>3||mod(dis,1)!=0", 2,
+     L"请核对输入：年龄≥18岁，两项评分各0–3分", true},
     {"total>=3", 1, L"≥3分：存在营养风险，需制定营养支持计划"},
     {"1", 0, L"<3分：暂无营养风险，住院期间每周复筛"},
 };
@@ -202,8 +200,9 @@ constexpr WorkedExample kNrs2002Examples[] = {
     {L"nutr=2 dis=1 age=45", L"0|3", 1},
     {L"nutr=0 dis=2 age=69.5", L"0|2", 0},
     {L"nutr=3 dis=3 age=82", L"1|7", 1},
-    {L"age=16", L"--|--", 2},
-    {L"age=121", L"--|--", 2},
+    {L"age=16", L"--|--", 2, L"请核对输入：年龄应在 18–125 岁"},
+    {L"age=121", L"1|1", 0},
+    {L"age=126", L"--|--", 2, L"请核对输入：年龄应在 18–125 岁"},
 };
 
 constexpr InputChoice kNortonPhysChoices[] = {
@@ -230,9 +229,9 @@ constexpr VerdictRule kNortonRules[] = {
     {"phys<1||phys>4||ment<1||ment>4||act<1||act>4||mob<1||mob>4||inc<1||inc>4||"
      "mod(phys,1)+mod(ment,1)+mod(act,1)+mod(mob,1)+mod(inc,1)!=0",
      2, L"请核对输入：五项各1–4分，总分5–20分", true},
-    {"total>=15", 0, L"≥15分：压疮风险较低，定期复评"},
-    {"total>=13", 1, L"13–14分：有压疮风险，建议采取预防措施"},
-    {"1", 2, L"≤12分：压疮高风险，建议加强预防措施"},
+    {"total>=15", 0, L"≥15分：压力性损伤风险较低，定期复评"},
+    {"total>=13", 1, L"13–14分：有压力性损伤风险，建议采取预防措施"},
+    {"1", 2, L"≤12分：压力性损伤高风险，建议加强预防措施"},
 };
 constexpr WorkedExample kNortonExamples[] = {
     {L"", L"20", 0},
@@ -241,7 +240,6 @@ constexpr WorkedExample kNortonExamples[] = {
     {L"phys=2 ment=3 act=2 mob=3 inc=3", L"13", 1},
     {L"phys=2 ment=3 act=2 mob=2 inc=3", L"12", 2},
     {L"phys=1 ment=1 act=1 mob=1 inc=1", L"5", 2},
-    {L"phys=0", L"--", 2},
 };
 
 constexpr InputChoice kMnaSfFoodChoices[] = {
@@ -291,8 +289,6 @@ constexpr WorkedExample kMnaSfExamples[] = {
     {L"bmi=-1 cc=3", L"14", 0},
     {L"bmi=1 cc=0", L"12", 0},
     {L"food=0 wtl=0 mob=0 stress=0 neuro=0 bmi=0", L"0", 2},
-    {L"stress=1", L"--", 2},
-    {L"bmi=-1 cc=1", L"--", 2},
 };
 
 }  // namespace
@@ -300,7 +296,8 @@ constexpr WorkedExample kMnaSfExamples[] = {
 extern constexpr ToolSpec kBarthelTool = formula_tool(
     {221, L"Barthel 指数", L"日常生活活动能力（ADL）评定", L"护理评估",
      L"Barthel 指数（Mahoney & Barthel 1965）；《护理分级》WS/T 431—2013 自理能力分级",
-     L"按患者近24–48小时的实际表现评分，而非潜在能力；可使用辅助器具。",
+     L"按患者近24–48小时的实际表现评分，而非潜在能力；可使用辅助器具；护理级别结合病情按 WS/T "
+     L"431—2013 确定。",
      L"barthel bi adl zs rcshhdnl bszs bsezs 巴氏指数 巴塞尔指数 日常生活活动能力 日常生活能力 "
      L"自理能力 生活自理 自理 护理分级"},
     kBarthelInputs, kBarthelOutputs, kBarthelRules, kBarthelExamples);
@@ -332,8 +329,8 @@ extern constexpr ToolSpec kNrs2002Tool = formula_tool(
     kNrs2002Inputs, kNrs2002Outputs, kNrs2002Rules, kNrs2002Examples);
 
 extern constexpr ToolSpec kNortonTool =
-    formula_tool({225, L"Norton 压疮风险评估", L"压疮（压力性损伤）风险评估量表", L"护理评估",
-                  L"Norton 压疮风险评分（Norton 1962）；《临床护理实践指南（2011版）》",
+    formula_tool({225, L"Norton 压力性损伤风险评估", L"压力性损伤风险评估量表", L"护理评估",
+                  L"Norton 量表（Norton 1962）；《临床护理实践指南（2011版）》",
                   L"分值越低风险越高；病情变化时及时复评。",
                   L"norton nd ycfxpg yc ylxss rc 诺顿 压疮 压疮风险 压力性损伤 褥疮 皮肤评估"},
                  kNortonInputs, kNortonOutputs, kNortonRules, kNortonExamples);

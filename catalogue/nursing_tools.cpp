@@ -44,7 +44,6 @@ constexpr WorkedExample kBradenExamples[] = {
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=3 friction=3", L"14", 1},
     {L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=2", L"12", 2},
     {L"sensory=1 moisture=1 activity=1 mobility=2 nutrition=2 friction=2", L"9", 2},
-    {L"friction=4", L"--", 2},
 };
 
 constexpr InputChoice kHistoryChoices[] = {{0, L"无"}, {25, L"有"}};
@@ -80,13 +79,12 @@ constexpr WorkedExample kMorseExamples[] = {
     {L"history=25", L"25", 1},
     {L"history=25 diagnosis=15", L"40", 1},
     {L"history=25 iv=20", L"45", 2},
-    {L"aid=20", L"--", 2},
 };
 
 }  // namespace
 
 extern constexpr ToolSpec kBradenTool =
-    formula_tool({216, L"Braden 压力性损伤评分", L"压疮风险评估", L"护理评估",
+    formula_tool({216, L"Braden 压力性损伤评分", L"压力性损伤风险评估", L"护理评估",
                   L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
                   L"入院、病情变化及每周定期评估；分值越低风险越高。",
                   L"braden ylxsspf yc 压疮 压力性损伤 褥疮 皮肤"},

@@ -7,17 +7,23 @@ namespace {
 constexpr InputSpec kDueDateInputs[] = {
     today_date_input("lmp", L"末次月经首日"),
     today_date_input("on", L"评估日期"),
+    number_input("cycle", L"月经周期", L"天", 28, 10, 100),
 };
+// The gestational age takes the same cycle correction as the due date, so that a long cycle at
+// its own due date does not read as 41 weeks.
 constexpr OutputSpec kDueDateOutputs[] = {
-    {"edd", L"预产期", L"", "lmp+280", "date"},
-    {"ga", L"当前孕周", L"", "on-lmp", "wd"},
+    {"edd", L"预产期", L"", "lmp+280+(cycle-28)", "date"},
+    {"ga", L"当前孕周", L"", "on-lmp-(cycle-28)", "wd"},
     {"left", L"距预产期", L"天", "edd-on", "int"},
 };
+// The cycle correction is applied only to regular cycles of 21 to 45 whole days; the input's
+// limits are wider, to catch a cycle typed in weeks.
 constexpr VerdictRule kDueDateRules[] = {
-    {"ga<0||ga>314", 2, L"请核对输入：评估日期应在末次月经后0–44+6周内", true},
+    {"ga<0||ga>314||cycle<21||cycle>45||mod(cycle,1)!=0", 2,
+     L"请核对输入：月经周期21–45天（整数），评估日期应在校正孕龄0–44+6周内", true},
     {"ga>=294", 2, L"孕周≥42+0：过期妊娠，需及时产科评估"},
-    {"ga>=287", 1, L"孕周41+0–41+6（延期妊娠）：应评估引产"},
-    {"1", 0, L"按末次月经推算，适用于月经规律（约28天周期）者"},
+    {"ga>=287", 1, L"孕周41+0–41+6：足月妊娠，≥41周应评估引产"},
+    {"1", 0, L"按末次月经与月经周期推算，适用于月经规律者"},
 };
 constexpr WorkedExample kDueDateExamples[] = {
     // luoseng.cn 示例：末次月经2020-08-12→预产期2021-05-19
@@ -33,6 +39,22 @@ constexpr WorkedExample kDueDateExamples[] = {
     {L"lmp=2024-01-01 on=2023-12-29", L"--|--|--", 2},
     {L"lmp=2024-01-01 on=2024-11-10", L"2024-10-07|44 周 6 天|-34", 2},
     {L"lmp=2024-01-01 on=2024-11-11", L"--|--|--", 2},
+    {L"lmp=2024-01-01 on=2024-01-08 cycle=28", L"2024-10-07|1 周 0 天|273", 0},
+    {L"lmp=2024-01-01 on=2024-01-08 cycle=35", L"2024-10-14|0 周 0 天|280", 0},
+    {L"lmp=2024-01-01 on=2024-01-08 cycle=21", L"2024-09-30|2 周 0 天|266", 0},
+    // MedCalc-Bench v1.0 row 928：22天周期 → 2014-09-11
+    {L"lmp=2013-12-11 on=2013-12-18 cycle=22", L"2014-09-11|1 周 6 天|267", 0},
+    {L"lmp=2024-01-01 on=2024-10-20 cycle=35", L"2024-10-14|40 周 6 天|-6", 0},
+    {L"lmp=2024-01-01 on=2024-10-21 cycle=35", L"2024-10-14|41 周 0 天|-7", 1},
+    {L"lmp=2024-01-01 on=2024-10-07 cycle=21", L"2024-09-30|41 周 0 天|-7", 1},
+    {L"lmp=2024-01-01 on=2024-10-14 cycle=21", L"2024-09-30|42 周 0 天|-14", 2},
+    {L"lmp=2024-01-01 on=2024-01-07 cycle=35", L"--|--|--", 2},
+    {L"lmp=2024-01-01 on=2024-02-01 cycle=20", L"--|--|--", 2},
+    {L"lmp=2024-01-01 on=2024-02-01 cycle=46", L"--|--|--", 2},
+    {L"lmp=2024-01-01 on=2024-02-01 cycle=45", L"2024-10-24|2 周 0 天|266", 0},
+    {L"lmp=2024-01-01 on=2024-02-01 cycle=28.5", L"--|--|--", 2},
+    {L"lmp=2024-01-01 on=2024-02-01 cycle=9", L"--|--|--", 2,
+     L"请核对输入：月经周期应在 10–100 天"},
 };
 
 constexpr InputSpec kGestationalAgeInputs[] = {
@@ -48,7 +70,7 @@ constexpr OutputSpec kGestationalAgeOutputs[] = {
 constexpr VerdictRule kGestationalAgeRules[] = {
     {"ga<0||ga>314", 2, L"请核对输入：评估日期应在末次月经后0–44+6周内", true},
     {"ga>=294", 2, L"≥42+0周：过期妊娠，需及时产科评估"},
-    {"ga>=287", 1, L"41+0–41+6周：足月（延期妊娠），应评估引产"},
+    {"ga>=287", 1, L"41+0–41+6周：足月妊娠，≥41周应评估引产"},
     {"ga>=259", 0, L"37+0–40+6周：足月妊娠"},
     {"ga>=196", 1, L"28+0–36+6周：未足月，此时分娩属早产"},
     {"ga>=98", 0, L"14+0–27+6周：孕中期（我国早产下限为28周）"},
@@ -136,17 +158,21 @@ constexpr WorkedExample kBishopExamples[] = {
 
 constexpr InputChoice kChildWeightUnitChoices[] = {{1, L"月"}, {12, L"岁"}};
 constexpr InputSpec kChildWeightInputs[] = {
-    {"age", L"年龄", L"月或岁", 3},
+    number_input("age", L"年龄", L"月或岁", 3, 0, 144),
     {"unit", L"年龄单位", L"", 12, count_of(kChildWeightUnitChoices), kChildWeightUnitChoices},
-    {"bw", L"出生体重", L"kg", 3.3},
+    number_input("bw", L"出生体重", L"kg", 3.3, 0.2, 11),
 };
 constexpr OutputSpec kChildWeightOutputs[] = {
     {"mo", L"折合月龄", L"月", "age*unit", "f1"},
     {"wt", L"估算体重", L"kg", "mo<=6?bw+mo*0.7:(mo<=12?6+mo*0.25:2*(mo/12)+8)", "f1"},
 };
 constexpr VerdictRule kChildWeightRules[] = {
-    {"mo<0||mo>144||bw<0.5||bw>6", 2, L"请核对输入：年龄0–12岁（0–144月），出生体重0.5–6 kg", true},
+    // The formulas hold from birth to 12 years; the age input's limits are those of months, and
+    // an age in years must stay within 12.
+    {"(unit==1&&(age<0||age>144))||(unit==12&&(age<0||age>12))", 2,
+     L"请核对输入：年龄0–12岁（0–144月）", true},
     {"mo>12&&mo<24", 1, L"1–2岁：教材公式适用于2–12岁，此为外推值"},
+    {"mo>72", 1, L">6岁：年龄×2+8常明显低估学龄儿童体重，用药与补液应以实测体重为准"},
     {"1", 0, L"公式估算值，仅供参考；用药以实测体重为准"},
 };
 constexpr WorkedExample kChildWeightExamples[] = {
@@ -161,23 +187,34 @@ constexpr WorkedExample kChildWeightExamples[] = {
     // 《儿科学》：2岁时体重约为出生时4倍（12 kg）
     {L"age=2 unit=12", L"24.0|12.0", 0},
     {L"age=23.9 unit=1", L"23.9|12.0", 1},
-    {L"age=12 unit=12", L"144.0|32.0", 0},
-    {L"age=145 unit=1", L"--|--", 2},
-    {L"age=0 unit=1 bw=0.4", L"--|--", 2},
-    {L"age=144.1 unit=1", L"--|--", 2},
+    {L"age=12 unit=12", L"144.0|32.0", 1},
+    {L"age=145 unit=1", L"--|--", 2, L"请核对输入：年龄应在 0–144 月或岁"},
+    // A birth weight of 0.4 kg is a real one: the formula takes it.
+    {L"age=0 unit=1 bw=0.4", L"0.0|0.4", 0},
+    {L"age=144.1 unit=1", L"--|--", 2, L"请核对输入：年龄应在 0–144 月或岁"},
     {L"age=0 unit=1 bw=0.5", L"0.0|0.5", 0},
+    {L"age=6 unit=12", L"72.0|20.0", 0},
+    {L"age=72 unit=1", L"72.0|20.0", 0},
+    {L"age=73 unit=1", L"73.0|20.2", 1},
+    {L"age=6.1 unit=12", L"73.2|20.2", 1},
+    {L"age=10 unit=12", L"120.0|28.0", 1},
+    {L"age=12.1 unit=12", L"--|--", 2, L"请核对输入：年龄0–12岁（0–144月）"},
+    {L"age=36 unit=12", L"--|--", 2, L"请核对输入：年龄0–12岁（0–144月）"},
+    {L"bw=11.1", L"--|--", 2, L"请核对输入：出生体重应在 0.2–11 kg"},
 };
 
 constexpr InputSpec kChildBsaInputs[] = {
-    {"wt", L"体重", L"kg", 20},
-    {"ht", L"身高（身长）", L"cm", 117},
+    number_input("wt", L"体重", L"kg", 20, 0.2, 650),
+    number_input("ht", L"身高（身长）", L"cm", 117, 20, 280),
 };
 constexpr OutputSpec kChildBsaOutputs[] = {
     {"bsa", L"体表面积（体重法）", L"m²", "wt<=30?wt*0.035+0.1:(wt-30)*0.02+1.05", "f2"},
     {"mos", L"体表面积（Mosteller）", L"m²", "sqrt(ht*wt/3600)", "f2"},
 };
 constexpr VerdictRule kChildBsaRules[] = {
-    {"wt<1||wt>150||ht<30||ht>220", 2, L"请核对输入：体重1–150 kg，身高30–220 cm", true},
+    // No check is left here: the limits of weight and height refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
+    {"wt>50", 1, L"体重>50 kg：体重法高估，请用 Mosteller（需身高）"},
     {"1", 0, L"体重法按30 kg分段估算；Mosteller法需身高"},
 };
 constexpr WorkedExample kChildBsaExamples[] = {
@@ -185,22 +222,28 @@ constexpr WorkedExample kChildBsaExamples[] = {
     {L"wt=30 ht=135", L"1.15|1.06", 0},
     {L"wt=30.5 ht=135", L"1.06|1.07", 0},
     {L"wt=40 ht=150", L"1.25|1.29", 0},
-    {L"wt=70 ht=175", L"1.85|1.84", 0},
-    {L"wt=0.9 ht=35", L"--|--", 2},
+    {L"wt=70 ht=175", L"1.85|1.84", 1},
+    // A newborn of 0.9 kg and 35 cm is a real one: both methods take it.
+    {L"wt=0.9 ht=35", L"0.13|0.09", 0},
     {L"wt=1 ht=45", L"0.14|0.11", 0},
+    {L"wt=30.1 ht=135", L"1.05|1.06", 0},
+    {L"wt=50 ht=155", L"1.45|1.47", 0},
+    {L"wt=50.5 ht=155", L"1.46|1.47", 1},
+    {L"wt=100 ht=180", L"2.45|2.24", 1},
+    {L"wt=0.1", L"--|--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr InputSpec kHomaIrInputs[] = {
-    {"glu", L"空腹血糖", L"mmol/L", 5.0},
-    {"ins", L"空腹胰岛素", L"µU/mL", 8},
+    number_input("glu", L"空腹血糖", L"mmol/L", 5.0, 0.1, 160),
+    number_input("ins", L"空腹胰岛素", L"µU/mL", 8, 0.1, 3000),
 };
 constexpr OutputSpec kHomaIrOutputs[] = {
     {"ir", L"HOMA-IR", L"", "glu*ins/22.5", "f2"},
     {"beta", L"HOMA-β", L"%", "20*ins/(glu-3.5)", "f1"},
 };
 constexpr VerdictRule kHomaIrRules[] = {
-    {"glu<=3.5||glu>30||ins<=0||ins>300", 2, L"请核对输入：空腹血糖>3.5且≤30，胰岛素>0且≤300",
-     true},
+    // HOMA-β = 20 × insulin / (glucose − 3.5): the model has no value at or below 3.5 mmol/L.
+    {"glu<=3.5", 2, L"请核对输入：HOMA要求空腹血糖>3.5 mmol/L", true},
     {"glu>=7.0", 1, L"空腹血糖≥7.0 mmol/L：达糖尿病诊断切点，需复核"},
     {"1", 0, L"HOMA-IR越高胰岛素抵抗越重；无统一诊断切点"},
 };
@@ -210,13 +253,14 @@ constexpr WorkedExample kHomaIrExamples[] = {
     {L"glu=5.6 ins=12", L"2.99|114.3", 0},
     {L"glu=6.9 ins=15", L"4.60|88.2", 0},
     {L"glu=7.0 ins=15", L"4.67|85.7", 1},
-    {L"glu=3.5 ins=5", L"--|--", 2},
+    {L"glu=3.5 ins=5", L"--|--", 2, L"请核对输入：HOMA要求空腹血糖>3.5 mmol/L"},
+    {L"ins=3001", L"--|--", 2, L"请核对输入：空腹胰岛素应在 0.1–3000 µU/mL"},
     {L"glu=3.6 ins=5", L"0.80|1000.0", 0},
 };
 
 constexpr InputChoice kHba1cUnitChoices[] = {{1, L"% （NGSP/DCCT）"}, {2, L"mmol/mol （IFCC）"}};
 constexpr InputSpec kHba1cInputs[] = {
-    {"val", L"糖化血红蛋白", L"按所选单位", 5.5},
+    number_input("val", L"糖化血红蛋白", L"按所选单位", 5.5, 3, 195),
     {"unit", L"结果单位", L"", 1, count_of(kHba1cUnitChoices), kHba1cUnitChoices},
 };
 constexpr OutputSpec kHba1cOutputs[] = {
@@ -226,7 +270,9 @@ constexpr OutputSpec kHba1cOutputs[] = {
     {"eagmg", L"估算平均血糖", L"mg/dL", "28.7*ngsp-46.7", "f0"},
 };
 constexpr VerdictRule kHba1cRules[] = {
-    {"ngsp<3||ngsp>20", 2, L"请核对输入：HbA1c 3–20%（约9–195 mmol/mol）", true},
+    // The value's unit follows the unit choice, so its limits do too: the input holds their union.
+    {"(unit==1&&(val<3||val>20))||(unit==2&&(val<9.5||val>195))", 2,
+     L"请核对输入：HbA1c 3–20%（9.5–195 mmol/mol）", true},
     {"fixed(ngsp,1)>=7.0", 2, L"≥7.0%：达诊断切点，且高于多数成人控制目标"},
     {"fixed(ngsp,1)>=6.5", 1, L"6.5–6.9%：达糖尿病诊断切点（需复核）"},
     {"1", 0, L"<6.5%：未达HbA1c糖尿病诊断切点"},
@@ -246,16 +292,21 @@ constexpr WorkedExample kHba1cExamples[] = {
     {L"val=47 unit=2", L"6.5|47|7.7|138", 1},
     {L"val=46 unit=2", L"6.4|46|7.5|136", 0},
     {L"val=53 unit=2", L"7.0|53|8.5|154", 2},
-    {L"val=2.9", L"--|--|--|--", 2},
+    {L"val=2.9", L"--|--|--|--", 2, L"请核对输入：糖化血红蛋白应在 3–195 按所选单位"},
     {L"val=3.0", L"3.0|9|2.2|39", 0},
+    {L"val=20", L"20.0|195|29.2|527", 2},
+    {L"val=20.1", L"--|--|--|--", 2, L"请核对输入：HbA1c 3–20%（9.5–195 mmol/mol）"},
+    {L"val=9.5 unit=2", L"3.0|10|2.2|40", 0},
+    {L"val=9.4 unit=2", L"--|--|--|--", 2},
+    {L"val=195.1 unit=2", L"--|--|--|--", 2, L"请核对输入：糖化血红蛋白应在 3–195 按所选单位"},
 };
 
 // Harris-Benedict with the 1919 coefficients, not the 1984 revision.
 constexpr InputSpec kEnergyNeedInputs[] = {
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
-    {"age", L"年龄", L"岁", 40},
-    {"wt", L"体重", L"kg", 65},
-    {"ht", L"身高", L"cm", 170},
+    number_input("age", L"年龄", L"岁", 40, 18, 125),
+    number_input("wt", L"体重", L"kg", 65, 0.2, 650),
+    number_input("ht", L"身高", L"cm", 170, 20, 280),
 };
 constexpr OutputSpec kEnergyNeedOutputs[] = {
     {"msj", L"静息能耗（MSJ）", L"kcal/d", "10*wt+6.25*ht-5*age+(sex==1?5:-161)", "f0"},
@@ -268,8 +319,7 @@ constexpr OutputSpec kEnergyNeedOutputs[] = {
     {"bmi", L"BMI", L"kg/m²", "wt/((ht/100)*(ht/100))", "f1"},
 };
 constexpr VerdictRule kEnergyNeedRules[] = {
-    {"age<18||age>100||wt<30||wt>250||ht<120||ht>230", 2,
-     L"请核对输入：年龄18–100岁，体重30–250kg，身高120–230cm", true},
+    {"age<18", 2, L"请核对输入：成人公式，年龄应≥18岁", true},
     {"fixed(bmi,1)>=28", 1, L"BMI≥28（肥胖）：按实际体重估算可能偏高"},
     {"1", 0, L"估算值，仅作起始目标；有条件时以间接测热法为准"},
 };
@@ -279,14 +329,15 @@ constexpr WorkedExample kEnergyNeedExamples[] = {
     {L"sex=2 age=45 wt=60 ht=160", L"1214|1314|1500|1800|23.4", 0},
     {L"sex=1 age=50 wt=85.5 ht=175", L"1704|1780|2138|2565|27.9", 0},
     {L"sex=1 age=50 wt=85.6 ht=175", L"1705|1781|2140|2568|28.0", 1},
-    {L"sex=2 age=17 wt=50 ht=160", L"--|--|--|--|--", 2},
+    {L"sex=2 age=17 wt=50 ht=160", L"--|--|--|--|--", 2, L"请核对输入：年龄应在 18–125 岁"},
+    {L"ht=280.5", L"--|--|--|--|--", 2, L"请核对输入：身高应在 20–280 cm"},
     {L"sex=2 age=18 wt=50 ht=160", L"1249|1345|1250|1500|19.5", 0},
 };
 
 constexpr InputChoice kWeightLossPeriodChoices[] = {{1, L"6个月内"}, {2, L"超过6个月"}};
 constexpr InputSpec kWeightLossInputs[] = {
-    {"usual", L"平时体重", L"kg", 60},
-    {"cur", L"当前体重", L"kg", 60},
+    number_input("usual", L"平时体重", L"kg", 60, 0.2, 650),
+    number_input("cur", L"当前体重", L"kg", 60, 0.2, 650),
     {"period", L"下降时间段", L"", 1, count_of(kWeightLossPeriodChoices), kWeightLossPeriodChoices},
 };
 constexpr OutputSpec kWeightLossOutputs[] = {
@@ -294,7 +345,8 @@ constexpr OutputSpec kWeightLossOutputs[] = {
     {"pct", L"下降百分比", L"%", "(usual-cur)/usual*100", "f1"},
 };
 constexpr VerdictRule kWeightLossRules[] = {
-    {"usual<20||usual>300||cur<20||cur>300", 2, L"请核对输入：体重20–300 kg", true},
+    // No check is left here: the weights' limits refuse what cannot be.
+    {"0", 2, L"请核对输入", true},
     {"period==1&&fixed(pct,1)>10", 2, L"6个月内下降>10%：GLIM重度表型，需结合病因标准"},
     {"period==1&&fixed(pct,1)>5", 1, L"6个月内下降>5%：GLIM中度表型，需结合病因标准"},
     {"period==2&&fixed(pct,1)>20", 2, L"6个月以上下降>20%：GLIM重度表型，需结合病因标准"},
@@ -316,18 +368,20 @@ constexpr WorkedExample kWeightLossExamples[] = {
     {L"usual=70 cur=56 period=2", L"14.0|20.0", 1},
     {L"usual=70 cur=55.9 period=2", L"14.1|20.1", 2},
     {L"usual=60 cur=62", L"-2.0|-3.3", 0},
-    {L"usual=60 cur=15", L"--|--", 2},
+    {L"usual=60 cur=15", L"45.0|75.0", 2},
     {L"usual=60 cur=20", L"40.0|66.7", 2},
-    {L"usual=60 cur=19.9", L"--|--", 2},
+    {L"usual=60 cur=19.9", L"40.1|66.8", 2},
+    {L"cur=0.1", L"--|--", 2, L"请核对输入：当前体重应在 0.2–650 kg"},
 };
 
 }  // namespace
 
 extern constexpr ToolSpec kDueDateTool = formula_tool(
-    {279, L"预产期", L"Naegele 法则：末次月经 + 280 天", L"妇产与儿科",
-     L"Naegele 法则（末次月经+280天）；ACOG 第700号委员会意见（2017）；《妇产科学》第9版",
-     L"仅适用于月经规律（约28天周期）且末次月经可靠者；孕早期超声（头臀长）推算孕周更准确，两者相差"
-     L"较大时以超声为准。",
+    {279, L"预产期", L"Naegele 法则：末次月经 + 280 天（按月经周期校正）", L"妇产与儿科",
+     L"Naegele 法则（末次月经+280天，周期非28天时加减（周期−28）天）；ACOG "
+     L"第700号委员会意见（2017）；《妇产科学》第9版",
+     L"适用于月经规律且末次月经可靠者；周期非28天时预产期与孕周均按（周期−28）天校正；孕早期超声（"
+     L"头臀长）推算孕周更准确，两者相差较大时以超声为准。",
      L"ycq edd naegele 预产期 内格勒 末次月经 孕周 lmp"},
     kDueDateInputs, kDueDateOutputs, kDueDateRules, kDueDateExamples);
 
@@ -368,7 +422,8 @@ extern constexpr ToolSpec kChildBsaTool =
     formula_tool({284, L"儿童体表面积", L"体重分段法与 Mosteller 法", L"妇产与儿科",
                   L"《儿科学》（人民卫生出版社）小儿体表面积公式；Mosteller 1987",
                   L"用于按体表面积计算儿童药量；体重法仅需体重，Mosteller "
-                  L"法需实测身高，两者差异明显时以实测身高体重法为准。",
+                  L"法需实测身高，两者差异明显时以实测身高体重法为准；体重法两段公式在30 "
+                  L"kg处不连续（30 kg 1.15 m²，30.1 kg 1.05 m²）；>50 kg 体重法高估。",
                   L"ettbmj bsa 体表面积 儿童体表面积 mosteller 药物剂量"},
                  kChildBsaInputs, kChildBsaOutputs, kChildBsaRules, kChildBsaExamples);
 

@@ -4,8 +4,8 @@
 namespace {
 
 constexpr InputSpec kEgfrInputs[] = {
-    {"scr", L"血肌酐", L"µmol/L", 80},
-    {"age", L"年龄", L"岁", 50},
+    number_input("scr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("age", L"年龄", L"岁", 50, 18, 125),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kEgfrOutputs[] = {
@@ -14,10 +14,9 @@ constexpr OutputSpec kEgfrOutputs[] = {
      "^(-1.2)*0.9938^age*(sex==2?1.012:1)",
      "f0"},
 };
-// KDIGO stages read from the number shown.
+// KDIGO stages read from the number shown. The equation is for adults.
 constexpr VerdictRule kEgfrRules[] = {
-    {"scr<=0||age<18||age>120||!(sex==1||sex==2)", 2,
-     L"请核对输入：肌酐大于 0，年龄 18–120 岁，性别选男或女", true},
+    {"age<18||!(sex==1||sex==2)", 2, L"请核对输入：年龄 18 岁以上，性别选男或女", true},
     {"fixed(egfr,0)<15", 2, L"G5 期：肾衰竭（eGFR < 15）"},
     {"fixed(egfr,0)<30", 2, L"G4 期：重度下降（eGFR 15–29）"},
     {"fixed(egfr,0)<45", 1, L"G3b 期：中至重度下降（eGFR 30–44）"},
@@ -33,21 +32,22 @@ constexpr WorkedExample kEgfrExamples[] = {
     {L"scr=114 age=70 sex=1", L"60", 0},
     {L"scr=116 age=70 sex=1", L"58", 1},
     {L"scr=300 age=60 sex=2", L"15", 2, L"G4 期：重度下降（eGFR 15–29）"},
-    {L"age=17", L"--", 2},
+    {L"age=17", L"--", 2, L"请核对输入：年龄应在 18–125 岁"},
+    {L"scr=9.9", L"--", 2, L"请核对输入：血肌酐应在 10–6000 µmol/L"},
 };
 
 constexpr InputSpec kClearanceInputs[] = {
-    {"scr", L"血肌酐", L"µmol/L", 80},
-    {"age", L"年龄", L"岁", 60},
-    {"weight", L"体重", L"kg", 65},
+    number_input("scr", L"血肌酐", L"µmol/L", 80, 10, 6000),
+    number_input("age", L"年龄", L"岁", 60, 18, 125),
+    number_input("weight", L"体重", L"kg", 65, 0.2, 650),
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
 };
 constexpr OutputSpec kClearanceOutputs[] = {
     {"crcl", L"肌酐清除率", L"ml/min", "(140-age)*weight*(sex==2?0.85:1)/(72*scr/88.4)", "f0"},
 };
+// The equation is for adults.
 constexpr VerdictRule kClearanceRules[] = {
-    {"scr<=0||weight<=0||age<18||age>120||!(sex==1||sex==2)", 2,
-     L"请核对输入：肌酐、体重大于 0，年龄 18–120 岁，性别选男或女", true},
+    {"age<18||!(sex==1||sex==2)", 2, L"请核对输入：年龄 18 岁以上，性别选男或女", true},
     {"fixed(crcl,0)<30", 2, L"肌酐清除率 < 30 ml/min，多数药物需调整剂量"},
     {"fixed(crcl,0)<60", 1, L"肌酐清除率 30–59 ml/min，核对药物剂量"},
     {"1", 0, L"肌酐清除率 ≥ 60 ml/min"},
@@ -58,6 +58,7 @@ constexpr WorkedExample kClearanceExamples[] = {
     {L"scr=107", L"60", 0},
     {L"scr=108", L"59", 1},
     {L"scr=200 age=70 weight=50", L"21", 2},
+    {L"scr=6001", L"--", 2, L"请核对输入：血肌酐应在 10–6000 µmol/L"},
 };
 
 }  // namespace

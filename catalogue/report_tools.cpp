@@ -5,23 +5,26 @@
 namespace {
 
 constexpr InputSpec kRosterInputs[] = {
-    {"nurses", L"护士人数", L"人（1–40）", 6},
-    {"days", L"排班天数", L"天（1–31）", 7},
+    number_input("nurses", L"护士人数", L"人（1–40）", 6, 1, 40),
+    number_input("days", L"排班天数", L"天（1–31）", 7, 1, 31),
 };
 constexpr WorkedExample kRosterExamples[] = {
     {L"nurses=6 days=7",
      L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。", 0,
      L"已生成轮转排班表，可复制到排班本或表格"},
+    {L"nurses=41", L"", 2, L"请核对输入：护士人数应在 1–40 人（1–40）"},
 };
 
 constexpr InputSpec kDosingInputs[] = {
-    {"start", L"首剂时间", L"时（0–23）", 8},
-    {"interval", L"给药间隔", L"小时", 8},
-    {"times", L"给药次数", L"次（1–30）", 6},
+    number_input("start", L"首剂时间", L"时（0–23）", 8, 0, 23.99),
+    number_input("interval", L"给药间隔", L"小时", 8, 1, 720),
+    number_input("times", L"给药次数", L"次（1–30）", 6, 1, 30),
 };
 constexpr WorkedExample kDosingExamples[] = {
     {L"start=8 interval=8 times=6", L"首剂时间 8:00，间隔 8 小时，共 6 次：", 0,
      L"给药时间表已生成，注意首剂与夜间给药时间"},
+    {L"start=24", L"", 2, L"请核对输入：首剂时间应在 0–23.99 时（0–23）"},
+    {L"interval=0", L"", 2, L"请核对输入：给药间隔应在 1–720 小时"},
 };
 
 constexpr InputChoice kBloodDrawChoices[] = {
@@ -78,13 +81,14 @@ constexpr WorkedExample kCompatibilityExamples[] = {
 };
 
 constexpr InputSpec kFollowUpInputs[] = {
-    {"start", L"首次随访距今", L"天", 7},
-    {"gap", L"随访间隔", L"天", 30},
-    {"times", L"随访次数", L"次（1–20）", 6},
+    number_input("start", L"首次随访距今", L"天", 7, 0, 3650),
+    number_input("gap", L"随访间隔", L"天", 30, 1, 3650),
+    number_input("times", L"随访次数", L"次（1–20）", 6, 1, 20),
 };
 constexpr WorkedExample kFollowUpExamples[] = {
     {L"start=7 gap=30 times=6", L"随访节点（以今天为基准，起始第 7 天，间隔 30 天，共 6 次）：", 0,
      L"随访计划已生成，可按日期短信提醒患者"},
+    {L"times=21", L"", 2, L"请核对输入：随访次数应在 1–20 次（1–20）"},
 };
 
 constexpr WorkedExample kChecklistExamples[] = {
@@ -92,21 +96,24 @@ constexpr WorkedExample kChecklistExamples[] = {
 };
 
 constexpr InputSpec kHandoverInputs[] = {
-    {"beds", L"床位数", L"张（1–30）", 10},
+    number_input("beds", L"床位数", L"张（1–30）", 10, 1, 30),
 };
 constexpr WorkedExample kHandoverExamples[] = {
     {L"beds=10", L"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）：", 0,
      L"模板已生成，床旁交接并双方签名"},
+    {L"beds=31", L"", 2, L"请核对输入：床位数应在 1–30 张（1–30）"},
 };
 
 constexpr InputSpec kInfusionInputs[] = {
-    {"bed", L"床号", L"", 1},
-    {"dose", L"医嘱药量", L"", 1},
-    {"volume", L"溶媒量", L"ml", 250},
-    {"gtt", L"滴速", L"滴/分", 40},
+    number_input("bed", L"床号", L"", 1, 1, 9999),
+    number_input("dose", L"医嘱药量", L"", 1, 0.001, 100000),
+    number_input("volume", L"溶媒量", L"ml", 250, 1, 5000),
+    number_input("gtt", L"滴速", L"滴/分", 40, 1, 200),
 };
 constexpr WorkedExample kInfusionExamples[] = {
     {L"bed=1 dose=1 volume=250 gtt=40", L"静脉输液卡", 0, L"输液卡已生成，双人核对后执行"},
+    {L"gtt=201", L"", 2, L"请核对输入：滴速应在 1–200 滴/分"},
+    {L"dose=0", L"", 2, L"请核对输入：医嘱药量应在 0.001–100000"},
 };
 
 constexpr InputChoice kPanelChoices[] = {

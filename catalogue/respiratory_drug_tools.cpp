@@ -7,22 +7,20 @@ namespace {
 constexpr InputChoice kCurb65ConfusionChoices[] = {{0, L"0 无"}, {1, L"1 新发意识模糊/定向障碍"}};
 constexpr InputSpec kCurb65Inputs[] = {
     {"confusion", L"意识障碍", L"", 0, count_of(kCurb65ConfusionChoices), kCurb65ConfusionChoices},
-    {"urea", L"血尿素氮", L"mmol/L", 5},
-    {"rr", L"呼吸频率", L"次/分", 16},
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"dbp", L"舒张压", L"mmHg", 80},
-    {"age", L"年龄", L"岁", 45},
+    number_input("urea", L"血尿素氮", L"mmol/L", 5, 0.1, 150),
+    number_input("rr", L"呼吸频率", L"次/分", 16, 0, 150),
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("dbp", L"舒张压", L"mmHg", 80, 0, 360),
+    number_input("age", L"年龄", L"岁", 45, 18, 125),
 };
 constexpr OutputSpec kCurb65Outputs[] = {
     {"score", L"CURB-65评分", L"分", "confusion+(urea>7)+(rr>=30)+((sbp<90)||(dbp<=60))+(age>=65)",
      "int"},
 };
 constexpr VerdictRule kCurb65Rules[] = {
-    {"urea<=0||urea>100||rr<1||rr>80||sbp<40||sbp>300||dbp<20||dbp>200||dbp>=sbp||"
-     "age<18||age>120",
-     2, L"请核对输入：年龄18–120岁，血压、呼吸、尿素氮在合理范围", true},
+    {"dbp>=sbp||age<18", 2, L"请核对输入：年龄≥18岁，收缩压应高于舒张压", true},
     {"score>=4", 2, L"高危（4–5分）：住院治疗，评估是否入住ICU"},
-    {"score==3", 2, L"高危（3分）：按重症肺炎住院治疗"},
+    {"score==3", 2, L"高危（3分）：住院治疗，评估病情严重程度（必要时入ICU）"},
     {"score==2", 1, L"中危（2分）：建议住院或严格随访下院外治疗"},
     {"1", 0, L"低危（0–1分）：可考虑门诊治疗，需结合临床判断"},
 };
@@ -41,12 +39,14 @@ constexpr WorkedExample kCurb65Examples[] = {
     {L"confusion=1 urea=10 rr=32 sbp=85 dbp=50 age=80", L"5", 2},
     {L"age=17", L"--", 2},
     {L"sbp=80 dbp=90", L"--", 2},
+    {L"urea=120 rr=90", L"2", 1},
+    {L"rr=150.5", L"--", 2, L"请核对输入：呼吸频率应在 0–150 次/分"},
 };
 
 constexpr InputSpec kPredictedWeightInputs[] = {
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
-    {"height", L"身高", L"cm", 170},
-    {"vt_set", L"设定潮气量(可选)", L"ml", 0},
+    number_input("height", L"身高", L"cm", 170, 20, 280),
+    optional_number_input("vt_set", L"设定潮气量(可选)", L"ml", 0, 10, 2000),
 };
 constexpr OutputSpec kPredictedWeightOutputs[] = {
     {"pbw", L"预计体重(PBW)", L"kg", "(sex==1?50:45.5)+0.91*(height-152.4)", "f1"},
@@ -55,8 +55,7 @@ constexpr OutputSpec kPredictedWeightOutputs[] = {
     {"vtkg", L"设定潮气量/PBW", L"ml/kg", "vt_set/((sex==1?50:45.5)+0.91*(height-152.4))", "f1"},
 };
 constexpr VerdictRule kPredictedWeightRules[] = {
-    {"height<130||height>230||vt_set<0||vt_set>2000", 2,
-     L"请核对输入：身高130–230 cm，设定潮气量0–2000 ml", true},
+    {"0", 2, L"请核对输入：身高、设定潮气量", true},
     {"vt_set==0", 0, L"未输入设定潮气量；ARDS目标约6 ml/kg PBW"},
     {"fixed(vtkg,1)>8", 2, L"潮气量>8 ml/kg PBW，超出肺保护通气上限"},
     {"fixed(vtkg,1)<4", 1, L"潮气量<4 ml/kg PBW，低于ARDSnet方案下限"},
@@ -75,14 +74,15 @@ constexpr WorkedExample kPredictedWeightExamples[] = {
     {L"vt_set=532", L"66.0|396|528|8.1", 2},
     {L"vt_set=264", L"66.0|396|528|4.0", 0},
     {L"vt_set=260", L"66.0|396|528|3.9", 1},
-    {L"height=129", L"--|--|--|--", 2},
+    {L"height=129", L"28.7|172|230|0.0", 0},
+    {L"vt_set=5", L"--|--|--|--", 2, L"请核对输入：设定潮气量(可选)应在 10–2000 ml（未测留空）"},
 };
 
 constexpr InputSpec kOxygenCylinderInputs[] = {
-    {"vol", L"氧气筒容积", L"L", 40},
-    {"p", L"压力表读数", L"MPa", 10},
-    {"p_res", L"应保留压力", L"MPa", 0.5},
-    {"flow", L"氧流量", L"L/min", 2},
+    number_input("vol", L"氧气筒容积", L"L", 40, 0.5, 100),
+    number_input("p", L"压力表读数", L"MPa", 10, 0, 30),
+    number_input("p_res", L"应保留压力", L"MPa", 0.5, 0, 2),
+    number_input("flow", L"氧流量", L"L/min", 2, 0.1, 60),
 };
 constexpr OutputSpec kOxygenCylinderOutputs[] = {
     {"o2", L"可用氧气量", L"L", "max(vol*(p-p_res)*10,0)", "f0"},
@@ -90,8 +90,7 @@ constexpr OutputSpec kOxygenCylinderOutputs[] = {
     {"minutes", L"折合分钟", L"min", "o2/flow", "f0"},
 };
 constexpr VerdictRule kOxygenCylinderRules[] = {
-    {"vol<=0||vol>100||p<0||p>20||p_res<0||p_res>2||flow<=0||flow>20", 2,
-     L"请核对输入：容积0–100 L，压力0–20 MPa，流量0–20 L/min", true},
+    {"0", 2, L"请核对输入：容积、压力、流量", true},
     {"p<=p_res", 2, L"已降至应保留压力，不可再用，请更换氧气筒"},
     {"1", 0, L"按当前流量估算；流量改变时需重新计算"},
 };
@@ -106,23 +105,27 @@ constexpr WorkedExample kOxygenCylinderExamples[] = {
     // (physics cross-check)
     {L"vol=3.4 p=4.4 p_res=0 flow=3", L"150|0.8|50", 0},
     {L"flow=0", L"--|--|--", 2},
+    {L"p=25 flow=30", L"9800|5.4|327", 0},
+    {L"p=30.5", L"--|--|--", 2, L"请核对输入：压力表读数应在 0–30 MPa"},
 };
 
 constexpr InputChoice kDripRateDfChoices[] = {
     {10, L"10 滴/ml"}, {15, L"15 滴/ml"}, {20, L"20 滴/ml"}, {60, L"60 滴/ml（微滴）"}};
 constexpr InputSpec kDripRateInputs[] = {
-    {"vol", L"输液总量", L"ml", 500},
+    number_input("vol", L"输液总量", L"ml", 500, 1, 5000),
     {"df", L"点滴系数", L"滴/ml", 20, count_of(kDripRateDfChoices), kDripRateDfChoices},
-    {"hours", L"计划输液时间", L"h", 4},
+    number_input("hours", L"计划输液时间", L"h", 4, 0.1, 72),
 };
 constexpr OutputSpec kDripRateOutputs[] = {
     {"gtt", L"滴速", L"滴/分", "vol*df/(hours*60)", "f0"},
     {"mlh", L"输液速度", L"ml/h", "vol/hours", "f1"},
 };
+// A micro-drip set is graded like the others: its drops per minute equal ml/h, and above 120 drops
+// a minute no set can be counted by eye.
 constexpr VerdictRule kDripRateRules[] = {
-    {"vol<=0||vol>5000||hours<=0||hours>72", 2, L"请核对输入：输液量0–5000 ml，时间0–72 h", true},
-    {"df==60", 0, L"微滴输液器：滴/分数值等于ml/h"},
-    {"fixed(gtt,0)>60", 1, L"高于一般成人40–60滴/分，请核对医嘱"},
+    {"0", 2, L"请核对输入：输液量、时间", true},
+    {"fixed(gtt,0)>120", 2, L"滴速>120滴/分：滴速过快，无法准确计数，请用输液泵"},
+    {"fixed(gtt,0)>60", 1, L"高于一般成人40–60滴/分：请核对医嘱，儿童尤需谨慎"},
     {"fixed(gtt,0)<40", 0, L"低于一般成人滴速；老人、儿童、心肺疾病者宜慢"},
     {"1", 0, L"在一般成人40–60滴/分范围内"},
 };
@@ -138,53 +141,66 @@ constexpr WorkedExample kDripRateExamples[] = {
     {L"hours=2.8", L"60|178.6", 0},
     {L"hours=4.2", L"40|119.0", 0},
     {L"hours=4.3", L"39|116.3", 0},
-    {L"vol=100 df=60 hours=1", L"100|100.0", 0},
+    {L"vol=100 df=60 hours=1", L"100|100.0", 1},
     {L"vol=1000 df=10 hours=2", L"83|500.0", 1},
     {L"hours=0", L"--|--", 2},
+    {L"vol=60 df=60 hours=1", L"60|60.0", 0},
+    {L"vol=61 df=60 hours=1", L"61|61.0", 1},
+    {L"vol=120 df=60 hours=1", L"120|120.0", 1},
+    {L"vol=120.4 df=60 hours=1", L"120|120.4", 1},
+    {L"vol=121 df=60 hours=1", L"121|121.0", 2},
+    {L"vol=30 df=60 hours=1", L"30|30.0", 0},
+    {L"vol=3000 df=60 hours=1", L"3000|3000.0", 2},
+    {L"vol=500 df=20 hours=1.3", L"128|384.6", 2},
+    {L"vol=500 df=20 hours=1.4", L"119|357.1", 1},
+    {L"vol=5001", L"--|--", 2, L"请核对输入：输液总量应在 1–5000 ml"},
 };
 
 constexpr InputSpec kSyringePumpInputs[] = {
-    {"dose", L"目标剂量", L"μg/kg/min", 5},
-    {"wt", L"体重", L"kg", 60},
-    {"drug", L"药物总量", L"mg", 180},
-    {"vol", L"配制总体积", L"ml", 50},
+    number_input("dose", L"目标剂量", L"µg/kg/min", 5, 0.001, 300),
+    number_input("wt", L"体重", L"kg", 60, 0.2, 650),
+    number_input("drug", L"药物总量", L"mg", 180, 0.01, 20000),
+    number_input("vol", L"配制总体积", L"ml", 50, 0.1, 1000),
 };
 constexpr OutputSpec kSyringePumpOutputs[] = {
-    {"conc", L"药物浓度", L"μg/ml", "drug*1000/vol", "f1"},
+    {"conc", L"药物浓度", L"µg/ml", "drug*1000/vol", "f1"},
     {"rate", L"泵速", L"ml/h", "dose*wt*60/(drug*1000/vol)", "f1"},
     {"mgh", L"每小时药量", L"mg/h", "dose*wt*60/1000", "f2"},
     {"dur", L"一管可泵时间", L"h", "vol/(dose*wt*60/(drug*1000/vol))", "f1"},
 };
 constexpr VerdictRule kSyringePumpRules[] = {
-    {"dose<=0||dose>100||wt<=0||wt>300||drug<=0||drug>10000||vol<=0||vol>1000", 2,
-     L"请核对输入：剂量0–100、体重0–300 kg，药量与体积>0", true},
+    // Doses up to 300 µg/kg/min stay (propofol runs at 100–200); the limits are the whole check.
+    {"0", 2, L"请核对输入：剂量、体重、药量与体积", true},
     {"1", 0, L"按体重与配制浓度换算；请核对该药剂量范围"},
 };
 constexpr WorkedExample kSyringePumpExamples[] = {
-    // 31doc.com 2021微量泵用量计算法: 60 kg, 多巴胺 180 mg to 50 ml, 5 ml/h = 5 μg/kg/min
+    // 31doc.com 2021微量泵用量计算法: 60 kg, 多巴胺 180 mg to 50 ml, 5 ml/h = 5 µg/kg/min
     {L"", L"3600.0|5.0|18.00|10.0", 0},
-    // kpfans.com: 50 kg, 150 mg to 50 ml, 2 ml/h = 2 μg/kg/min
+    // kpfans.com: 50 kg, 150 mg to 50 ml, 2 ml/h = 2 µg/kg/min
     {L"dose=2 wt=50 drug=150", L"3000.0|2.0|6.00|25.0", 0},
-    // kpfans.com: 300 mg to 50 ml, 1 ml/h = 2 μg/kg/min
+    // kpfans.com: 300 mg to 50 ml, 1 ml/h = 2 µg/kg/min
     {L"dose=2 wt=50 drug=300", L"6000.0|1.0|6.00|50.0", 0},
     {L"dose=0.1 wt=70 drug=10", L"200.0|2.1|0.42|23.8", 0},
     {L"wt=300", L"3600.0|25.0|90.00|2.0", 0},
-    {L"wt=300.1", L"--|--|--|--", 2},
+    {L"wt=300.1", L"3600.0|25.0|90.03|2.0", 0},
     {L"wt=0", L"--|--|--|--", 2},
+    {L"dose=150 drug=500", L"10000.0|54.0|540.00|0.9", 0},
+    {L"dose=300", L"3600.0|300.0|1080.00|0.2", 0},
+    {L"dose=300.1", L"--|--|--|--", 2, L"请核对输入：目标剂量应在 0.001–300 µg/kg/min"},
+    {L"wt=650.5", L"--|--|--|--", 2, L"请核对输入：体重应在 0.2–650 kg"},
 };
 
 constexpr InputSpec kDilutionInputs[] = {
-    {"c1", L"原液浓度", L"%", 50},
-    {"c2", L"目标浓度", L"%", 10},
-    {"v2", L"目标总体积", L"ml", 500},
+    number_input("c1", L"原液浓度", L"%", 50, 0.001, 100),
+    number_input("c2", L"目标浓度", L"%", 10, 0.001, 100),
+    number_input("v2", L"目标总体积", L"ml", 500, 0.1, 100000),
 };
 constexpr OutputSpec kDilutionOutputs[] = {
     {"v1", L"需取原液", L"ml", "c2*v2/c1", "f1"},
     {"vd", L"需加稀释液", L"ml", "v2-v1", "f1"},
 };
 constexpr VerdictRule kDilutionRules[] = {
-    {"c1<=0||c2<=0||v2<=0||v2>100000||c2>=c1", 2, L"请核对输入：浓度>0，目标浓度须低于原液浓度",
-     true},
+    {"c2>=c1", 2, L"请核对输入：目标浓度须低于原液浓度", true},
     {"1", 0, L"取原液后加稀释液至总体积（乙醇等混合时体积略缩）"},
 };
 constexpr WorkedExample kDilutionExamples[] = {
@@ -196,13 +212,14 @@ constexpr WorkedExample kDilutionExamples[] = {
     {L"c1=10 c2=0.3 v2=500", L"15.0|485.0", 0},
     {L"c2=49.9", L"499.0|1.0", 0},
     {L"c2=50", L"--|--", 2},
+    {L"c1=100.5", L"--|--", 2, L"请核对输入：原液浓度应在 0.001–100 %"},
 };
 
 constexpr InputSpec kBsaDoseInputs[] = {
-    {"height", L"身高", L"cm", 170},
-    {"weight", L"体重", L"kg", 65},
-    {"dose_m2", L"每平方米剂量", L"mg/m²", 100},
-    {"adult_dose", L"成人剂量(折算用)", L"mg", 0},
+    number_input("height", L"身高", L"cm", 170, 20, 280),
+    number_input("weight", L"体重", L"kg", 65, 0.2, 650),
+    number_input("dose_m2", L"每平方米剂量", L"mg/m²", 100, 0, 40000),
+    number_input("adult_dose", L"成人剂量(折算用)", L"mg", 0, 0, 100000),
 };
 constexpr OutputSpec kBsaDoseOutputs[] = {
     {"bsa", L"体表面积", L"m²", "sqrt(height*weight/3600)", "f2"},
@@ -210,8 +227,7 @@ constexpr OutputSpec kBsaDoseOutputs[] = {
     {"child", L"成人剂量折算量", L"mg", "adult_dose*bsa/1.73", "f1"},
 };
 constexpr VerdictRule kBsaDoseRules[] = {
-    {"height<30||height>250||weight<1||weight>300||dose_m2<0||adult_dose<0", 2,
-     L"请核对输入：身高30–250 cm，体重1–300 kg，剂量≥0", true},
+    {"0", 2, L"请核对输入：身高、体重与剂量", true},
     {"adult_dose>0", 0, L"折算量=成人剂量×BSA/1.73，仅在无儿童剂量时用"},
     {"1", 0, L"按Mosteller体表面积计算；请核对方案剂量"},
 };
@@ -221,21 +237,22 @@ constexpr WorkedExample kBsaDoseExamples[] = {
     {L"height=180 weight=80", L"2.00|200.0|0.0", 0},
     {L"height=115 weight=20 adult_dose=500", L"0.80|79.9|231.0", 0},
     {L"height=250", L"2.12|212.5|0.0", 0},
-    {L"height=250.5", L"--|--|--", 2},
-    {L"weight=0.9", L"--|--|--", 2},
+    {L"height=250.5", L"2.13|212.7|0.0", 0},
+    {L"weight=0.9", L"0.21|20.6|0.0", 0},
+    {L"height=280.5", L"--|--|--", 2, L"请核对输入：身高应在 20–280 cm"},
 };
 
 constexpr InputChoice kCarboplatinScrFloorChoices[] = {{0, L"按实测肌酐"},
                                                        {1, L"<0.7 mg/dL时按0.7计"}};
 constexpr InputSpec kCarboplatinInputs[] = {
     {"sex", L"性别", L"", 1, count_of(kSexChoices), kSexChoices},
-    {"age", L"年龄", L"岁", 50},
-    {"weight", L"体重", L"kg", 60},
-    {"scr", L"血肌酐", L"μmol/L", 70},
-    {"auc", L"目标AUC", L"mg/ml·min", 5},
+    number_input("age", L"年龄", L"岁", 50, 18, 125),
+    number_input("weight", L"体重", L"kg", 60, 0.2, 650),
+    number_input("scr", L"血肌酐", L"µmol/L", 70, 10, 6000),
+    number_input("auc", L"目标AUC", L"mg/ml·min", 5, 1, 10),
     {"scr_floor", L"肌酐下限处理", L"", 0, count_of(kCarboplatinScrFloorChoices),
      kCarboplatinScrFloorChoices},
-    {"gfr_meas", L"实测GFR(0=估算)", L"ml/min", 0},
+    number_input("gfr_meas", L"实测GFR(0=估算)", L"ml/min", 0, 0, 250),
 };
 constexpr OutputSpec kCarboplatinOutputs[] = {
     {"crcl", L"CG肌酐清除率", L"ml/min",
@@ -247,9 +264,8 @@ constexpr OutputSpec kCarboplatinOutputs[] = {
     {"dmax", L"封顶剂量(估算GFR)", L"mg", "auc*150", "f0"},
 };
 constexpr VerdictRule kCarboplatinRules[] = {
-    {"age<18||age>120||weight<30||weight>250||scr<20||scr>2000||auc<1||auc>10||"
-     "gfr_meas<0||gfr_meas>250",
-     2, L"请核对输入：年龄18–120岁，体重30–250 kg，肌酐20–2000", true},
+    // Cockcroft-Gault is an adult equation.
+    {"age<18", 2, L"请核对输入：年龄≥18岁", true},
     {"fixed(gfr,1)<=15", 2, L"GFR≤15 ml/min：说明书资料不足，不宜按公式给药"},
     {"fixed(gfr,1)<60", 1, L"GFR<60 ml/min：严重骨髓抑制风险增加"},
     {"gfr_meas==0&&fixed(crcl,1)>125", 1, L"估算清除率>125，已按125 ml/min封顶"},
@@ -272,6 +288,7 @@ constexpr WorkedExample kCarboplatinExamples[] = {
     {L"age=70 weight=50 scr=40 scr_floor=1", L"69.4|69.4|472|750", 0},
     {L"gfr_meas=130", L"94.7|130.0|775|750", 0},
     {L"age=17", L"--|--|--|--", 2},
+    {L"scr=9.9", L"--|--|--|--", 2, L"请核对输入：血肌酐应在 10–6000 µmol/L"},
 };
 
 constexpr InputChoice kSteroidDrugChoices[] = {
@@ -280,7 +297,7 @@ constexpr InputChoice kSteroidDrugChoices[] = {
     {7, L"地塞米松（等效0.75 mg）"}, {8, L"倍他米松（等效0.6 mg）"}};
 constexpr InputSpec kSteroidInputs[] = {
     {"drug", L"药物", L"", 3, count_of(kSteroidDrugChoices), kSteroidDrugChoices},
-    {"dose", L"剂量", L"mg", 5},
+    number_input("dose", L"剂量", L"mg", 5, 0.1, 5000),
 };
 constexpr OutputSpec kSteroidOutputs[] = {
     {"eq", L"所选药等效量", L"mg",
@@ -305,7 +322,7 @@ constexpr OutputSpec kSteroidOutputs[] = {
      "f1"},
 };
 constexpr VerdictRule kSteroidRules[] = {
-    {"dose<=0||dose>5000", 2, L"请核对输入：剂量应大于0且不超过5000 mg", true},
+    {"0", 2, L"请核对输入：剂量", true},
     {"1", 0, L"按抗炎等效剂量换算；盐皮质作用及作用时间不同"},
 };
 constexpr WorkedExample kSteroidExamples[] = {
@@ -326,13 +343,14 @@ constexpr WorkedExample kSteroidExamples[] = {
     {L"dose=5000", L"5.00|5000.00|4000.00|750.00|20000.0", 0},
     {L"dose=5001", L"--|--|--|--|--", 2},
     {L"dose=0", L"--|--|--|--|--", 2},
+    {L"dose=0.09", L"--|--|--|--|--", 2, L"请核对输入：剂量应在 0.1–5000 mg"},
 };
 
 constexpr InputSpec kHeparinInputs[] = {
-    {"weight", L"体重", L"kg", 70},
-    {"conc", L"肝素浓度", L"U/ml", 100},
-    {"aptt", L"aPTT(0=首剂)", L"s", 0},
-    {"cur", L"当前输注速度", L"U/kg/h", 18},
+    number_input("weight", L"体重", L"kg", 70, 0.2, 650),
+    number_input("conc", L"肝素浓度", L"U/ml", 100, 1, 5000),
+    optional_number_input("aptt", L"aPTT(0=首剂)", L"s", 0, 10, 250),
+    number_input("cur", L"当前输注速度", L"U/kg/h", 18, 0, 50),
 };
 constexpr OutputSpec kHeparinOutputs[] = {
     {"bolus", L"静脉推注量", L"U", "(aptt<35?80:(aptt<=45?40:0))*weight", "f0"},
@@ -343,9 +361,7 @@ constexpr OutputSpec kHeparinOutputs[] = {
     {"hold", L"暂停输注", L"min", "aptt>90?60:0", "f0"},
 };
 constexpr VerdictRule kHeparinRules[] = {
-    {"weight<20||weight>300||conc<1||conc>1000||aptt<0||(aptt>0&&aptt<10)||"
-     "aptt>250||cur<0||cur>50",
-     2, L"请核对输入：体重20–300 kg，浓度1–1000，aPTT 0或10–250 s", true},
+    {"0", 2, L"请核对输入：体重、浓度、aPTT与速度", true},
     {"aptt==0", 0, L"首剂80 U/kg静推，18 U/kg/h维持，6 h后查aPTT"},
     {"aptt<35", 2, L"aPTT<35 s：追加80 U/kg，增速4 U/kg/h"},
     {"aptt<=45", 1, L"aPTT 35–45 s：追加40 U/kg，增速2 U/kg/h"},
@@ -354,19 +370,26 @@ constexpr VerdictRule kHeparinRules[] = {
     {"1", 2, L"aPTT>90 s：停泵1 h后减速3 U/kg/h"},
 };
 constexpr WorkedExample kHeparinExamples[] = {
-    {L"", L"5600|18.0|1260|12.6|0", 0},        {L"weight=80", L"6400|18.0|1440|14.4|0", 0},
-    {L"conc=250", L"5600|18.0|1260|5.0|0", 0}, {L"aptt=34.9", L"5600|22.0|1540|15.4|0", 2},
-    {L"aptt=35", L"2800|20.0|1400|14.0|0", 1}, {L"aptt=45", L"2800|20.0|1400|14.0|0", 1},
-    {L"aptt=45.1", L"0|18.0|1260|12.6|0", 0},  {L"aptt=70", L"0|18.0|1260|12.6|0", 0},
-    {L"aptt=70.1", L"0|16.0|1120|11.2|0", 1},  {L"aptt=90", L"0|16.0|1120|11.2|0", 1},
-    {L"aptt=90.1", L"0|15.0|1050|10.5|60", 2}, {L"aptt=95 cur=2", L"0|0.0|0|0.0|60", 2},
+    {L"", L"5600|18.0|1260|12.6|0", 0},
+    {L"weight=80", L"6400|18.0|1440|14.4|0", 0},
+    {L"conc=250", L"5600|18.0|1260|5.0|0", 0},
+    {L"aptt=34.9", L"5600|22.0|1540|15.4|0", 2},
+    {L"aptt=35", L"2800|20.0|1400|14.0|0", 1},
+    {L"aptt=45", L"2800|20.0|1400|14.0|0", 1},
+    {L"aptt=45.1", L"0|18.0|1260|12.6|0", 0},
+    {L"aptt=70", L"0|18.0|1260|12.6|0", 0},
+    {L"aptt=70.1", L"0|16.0|1120|11.2|0", 1},
+    {L"aptt=90", L"0|16.0|1120|11.2|0", 1},
+    {L"aptt=90.1", L"0|15.0|1050|10.5|60", 2},
+    {L"aptt=95 cur=2", L"0|0.0|0|0.0|60", 2},
     {L"aptt=5", L"--|--|--|--|--", 2},
+    {L"cur=50.5", L"--|--|--|--|--", 2, L"请核对输入：当前输注速度应在 0–50 U/kg/h"},
 };
 
 constexpr InputSpec kGanzoniInputs[] = {
-    {"weight", L"体重", L"kg", 60},
-    {"hb", L"实际血红蛋白", L"g/L", 140},
-    {"tgt", L"目标Hb(0=默认)", L"g/L", 0},
+    number_input("weight", L"体重", L"kg", 60, 0.2, 650),
+    number_input("hb", L"实际血红蛋白", L"g/L", 140, 15, 260),
+    optional_number_input("tgt", L"目标Hb(0=默认)", L"g/L", 0, 60, 200),
 };
 constexpr OutputSpec kGanzoniOutputs[] = {
     {"tgt_used", L"目标血红蛋白", L"g/L", "tgt>0?tgt:(weight<35?130:150)", "f0"},
@@ -375,8 +398,7 @@ constexpr OutputSpec kGanzoniOutputs[] = {
     {"total", L"总缺铁量", L"mg", "hbfe+store", "f0"},
 };
 constexpr VerdictRule kGanzoniRules[] = {
-    {"weight<3||weight>300||hb<20||hb>250||tgt<0||(tgt>0&&tgt<60)||tgt>200", 2,
-     L"请核对输入：体重3–300 kg，Hb 20–250 g/L，目标0或60–200", true},
+    {"0", 2, L"请核对输入：体重、Hb与目标Hb", true},
     {"fixed(hbfe,0)==0", 1, L"Hb已达目标值，仅计储存铁，请核对补铁指征"},
     {"1", 0, L"总缺铁量为累积剂量，超过单次最大量需分次给予"},
 };
@@ -393,6 +415,7 @@ constexpr WorkedExample kGanzoniExamples[] = {
     {L"hb=150", L"150|0|500|500", 1},
     {L"hb=149", L"150|14|500|514", 0},
     {L"hb=10", L"--|--|--|--", 2},
+    {L"tgt=59", L"--|--|--|--", 2, L"请核对输入：目标Hb(0=默认)应在 60–200 g/L（未测留空）"},
 };
 
 }  // namespace
@@ -424,14 +447,15 @@ extern constexpr ToolSpec kOxygenCylinderTool = formula_tool(
 extern constexpr ToolSpec kDripRateTool =
     formula_tool({271, L"输液滴速", L"按输液量、点滴系数和时间计算滴速", L"用药",
                   L"《基础护理学》静脉输液滴速计算公式",
-                  L"点滴系数以输液器包装标示为准；滴速取整便于计数，特殊药物按说明书控制速度。",
+                  L"点滴系数以输液器包装标示为准；微滴（60滴/ml）时滴/分数值等于ml/h；"
+                  L"滴速取整便于计数，特殊药物按说明书控制速度，>120滴/分请用输液泵。",
                   L"gtt drip syds 输液滴速 滴数 点滴系数 输液速度 静脉输液"},
                  kDripRateInputs, kDripRateOutputs, kDripRateRules, kDripRateExamples);
 
 extern constexpr ToolSpec kSyringePumpTool = formula_tool(
-    {272, L"微量泵速度", L"μg/kg/min与ml/h换算", L"用药",
-     L"微量泵用药剂量换算公式（μg/kg/min ↔ ml/h）",
-     L"“体重(kg)×3 mg配至50 ml，1 ml/h=1 μg/kg/min”可作核对；剂量范围以药品说明书为准。",
+    {272, L"微量泵速度", L"µg/kg/min与ml/h换算", L"用药",
+     L"微量泵用药剂量换算公式（µg/kg/min ↔ ml/h）",
+     L"“体重(kg)×3 mg配至50 ml，1 ml/h=1 µg/kg/min”可作核对；剂量范围以药品说明书为准。",
      L"pump wlbsd wlb 微量泵 注射泵 泵速 血管活性药 多巴胺"},
     kSyringePumpInputs, kSyringePumpOutputs, kSyringePumpRules, kSyringePumpExamples);
 
@@ -452,7 +476,7 @@ extern constexpr ToolSpec kBsaDoseTool =
 extern constexpr ToolSpec kCarboplatinTool = formula_tool(
     {275, L"卡铂 Calvert 公式", L"按目标AUC和GFR计算卡铂剂量", L"用药",
      L"Calvert 1989 卡铂剂量公式；Cockcroft-Gault 1976；FDA 2010 估算GFR封顶125 ml/min",
-     L"肌酐以μmol/L填写（÷88.4换算为mg/dL）；有实测GFR时填入实测值，估算值封顶125 ml/min。",
+     L"肌酐以µmol/L填写（÷88.4换算为mg/dL）；有实测GFR时填入实测值，估算值封顶125 ml/min。",
      L"carboplatin calvert auc crcl cg kbgs kb 卡铂 化疗 肌酐清除率"},
     kCarboplatinInputs, kCarboplatinOutputs, kCarboplatinRules, kCarboplatinExamples);
 

@@ -28,31 +28,37 @@ constexpr VerdictRule kGcsRules[] = {
 constexpr WorkedExample kGcsExamples[] = {
     {L"eye=4 verbal=5 motor=6", L"15", 0}, {L"eye=3 verbal=4 motor=6", L"13", 0},
     {L"eye=3 verbal=3 motor=6", L"12", 1}, {L"eye=2 verbal=3 motor=4", L"9", 1},
-    {L"eye=2 verbal=2 motor=4", L"8", 2},  {L"eye=5", L"--", 2},
+    {L"eye=2 verbal=2 motor=4", L"8", 2},
 };
 
 constexpr InputSpec kQsofaInputs[] = {
-    {"rr", L"呼吸频率", L"次/分", 18},
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"gcs", L"GCS 评分", L"分", 15},
+    number_input("rr", L"呼吸频率", L"次/分", 18, 0, 150),
+    number_input("sbp", L"收缩压", L"mmHg", 120, 20, 500),
+    number_input("gcs", L"GCS 评分", L"分", 15, 3, 15),
 };
 constexpr OutputSpec kQsofaOutputs[] = {
     {"score", L"qSOFA", L"分", "(rr>=22)+(sbp<=100)+(gcs<15)", "int"}};
-// A score of 2 or more means a higher risk of a poor outcome, not a diagnosis of sepsis.
+// A score of 2 or more means a higher risk of a poor outcome, not a diagnosis of sepsis. The
+// limits of the three inputs (GCS 3–15) leave the input check nothing to test.
 constexpr VerdictRule kQsofaRules[] = {
-    {"rr<=0||sbp<=0||gcs<3||gcs>15", 2, L"请核对输入：呼吸、血压大于 0，GCS 3–15 分", true},
+    {"0", 2, L"请核对输入：呼吸、血压、GCS", true},
     {"score>=2", 2, L"qSOFA ≥ 2：不良结局风险较高，评估脓毒症"},
     {"1", 0, L"qSOFA < 2：仍需结合病情动态评估"},
 };
 constexpr WorkedExample kQsofaExamples[] = {
-    {L"rr=18 sbp=120 gcs=15", L"0", 0}, {L"rr=22", L"1", 0},   {L"rr=22 sbp=100", L"2", 2},
-    {L"rr=21 sbp=101 gcs=14", L"1", 0}, {L"gcs=16", L"--", 2},
+    {L"rr=18 sbp=120 gcs=15", L"0", 0},
+    {L"rr=22", L"1", 0},
+    {L"rr=22 sbp=100", L"2", 2},
+    {L"rr=21 sbp=101 gcs=14", L"1", 0},
+    {L"gcs=16", L"--", 2},
+    {L"rr=0", L"0", 0},
+    {L"sbp=19", L"--", 2, L"请核对输入：收缩压应在 20–500 mmHg"},
 };
 
 constexpr InputSpec kMeldInputs[] = {
-    {"bili", L"总胆红素", L"µmol/L", 17.1},
-    {"inr", L"INR", L"", 1},
-    {"scr", L"血肌酐", L"µmol/L", 88.4},
+    number_input("bili", L"总胆红素", L"µmol/L", 17.1, 1, 2000),
+    number_input("inr", L"INR", L"", 1, 0.5, 25),
+    number_input("scr", L"血肌酐", L"µmol/L", 88.4, 10, 6000),
     {"dialysis", L"近 1 周透析 ≥ 2 次", L"", 0, count_of(kNoYesChoices), kNoYesChoices},
 };
 // Original MELD with the UNOS rules: floors of 1.0, creatinine capped at 4.0 mg/dL (and set to
@@ -64,8 +70,7 @@ constexpr OutputSpec kMeldOutputs[] = {
      "f0"},
 };
 constexpr VerdictRule kMeldRules[] = {
-    {"bili<=0||inr<=0||scr<=0||!(dialysis==0||dialysis==1)", 2,
-     L"请核对输入：胆红素、INR、肌酐应大于 0，透析选是或否", true},
+    {"!(dialysis==0||dialysis==1)", 2, L"请核对输入：透析选是或否", true},
     {"fixed(meld,0)>=30", 2, L"MELD ≥ 30：3 个月死亡风险很高"},
     {"fixed(meld,0)>=20", 1, L"MELD 20–29：3 个月死亡风险高"},
     {"fixed(meld,0)>=10", 1, L"MELD 10–19：3 个月死亡风险中等"},
@@ -78,14 +83,15 @@ constexpr WorkedExample kMeldExamples[] = {
     {L"inr=1.32", L"10", 1},
     {L"dialysis=1", L"20", 1},
     {L"bili=500 inr=5 scr=400 dialysis=1", L"40", 2},
+    {L"inr=0.4", L"--", 2, L"请核对输入：INR应在 0.5–25"},
 };
 
 constexpr InputChoice kAscitesChoices[] = {{1, L"无"}, {2, L"轻度"}, {3, L"中重度"}};
 constexpr InputChoice kEncephalopathyChoices[] = {{1, L"无"}, {2, L"1–2 级"}, {3, L"3–4 级"}};
 constexpr InputSpec kChildPughInputs[] = {
-    {"bili", L"总胆红素", L"µmol/L", 20},
-    {"alb", L"白蛋白", L"g/L", 38},
-    {"inr", L"INR", L"", 1.2},
+    number_input("bili", L"总胆红素", L"µmol/L", 20, 1, 2000),
+    number_input("alb", L"白蛋白", L"g/L", 38, 6, 80),
+    number_input("inr", L"INR", L"", 1.2, 0.5, 25),
     {"ascites", L"腹水", L"", 1, count_of(kAscitesChoices), kAscitesChoices},
     {"enceph", L"肝性脑病", L"", 1, count_of(kEncephalopathyChoices), kEncephalopathyChoices},
 };
@@ -96,8 +102,7 @@ constexpr OutputSpec kChildPughOutputs[] = {
      "int"},
 };
 constexpr VerdictRule kChildPughRules[] = {
-    {"bili<=0||alb<=0||inr<=0||ascites<1||ascites>3||enceph<1||enceph>3", 2,
-     L"请核对输入：化验值大于 0，腹水与肝性脑病从列表选择", true},
+    {"ascites<1||ascites>3||enceph<1||enceph>3", 2, L"请核对输入：腹水与肝性脑病从列表选择", true},
     {"score>=10", 2, L"C 级（10–15 分）：肝功能失代偿"},
     {"score>=7", 1, L"B 级（7–9 分）：肝功能中度受损"},
     {"1", 0, L"A 级（5–6 分）：肝功能代偿良好"},
@@ -108,6 +113,7 @@ constexpr WorkedExample kChildPughExamples[] = {
     {L"bili=40 alb=30", L"7", 1},
     {L"bili=51 alb=35 inr=1.7 ascites=2", L"9", 1},
     {L"bili=52 alb=35 inr=1.7 ascites=2", L"10", 2},
+    {L"alb=5.9", L"--", 2, L"请核对输入：白蛋白应在 6–80 g/L"},
 };
 
 }  // namespace

@@ -34,3 +34,10 @@ std::int32_t print_shortest(char* out, std::int32_t capacity, double value) {
     return finish(out, capacity,
                   std::to_chars(out, out + capacity - 1, value, std::chars_format::scientific));
 }
+
+std::int32_t print_round_trip(char* out, std::int32_t capacity, double value) {
+    if (capacity < 1) return -1;
+    // Zero has no sign to a reader: -0 is written "0".
+    if (value == 0.0) value = 0.0;
+    return finish(out, capacity, std::to_chars(out, out + capacity - 1, value));
+}

@@ -12,3 +12,7 @@ std::int32_t print_general(char* out, std::int32_t capacity, double value, std::
 
 // The shortest text that reads back as the same double, in exponent form ("1.5e+80").
 std::int32_t print_shortest(char* out, std::int32_t capacity, double value);
+
+// The shortest text that reads back as the same double, plain or in exponent form, whichever is
+// shorter ("1234567", "0.1", "1e-07"); -0 as "0".
+std::int32_t print_round_trip(char* out, std::int32_t capacity, double value);

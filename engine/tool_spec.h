@@ -153,6 +153,15 @@ struct WorkedExample {
     const wchar_t* verdict = nullptr;  // null: not checked
 };
 
+// When an assessment is due again: the first rule whose condition (over inputs and outputs)
+// holds gives the interval in hours (0: only when the patient's condition changes) and the
+// advice shown with it.
+struct ReassessRule {
+    const char* condition;
+    std::int32_t hours;
+    const wchar_t* text;
+};
+
 struct ToolSpec {
     std::int32_t id;
     const wchar_t* title;
@@ -172,7 +181,17 @@ struct ToolSpec {
     // Space-separated words the tool finder matches: abbreviations, the pinyin initials of the
     // title, the words a nurse would type.
     const wchar_t* keywords = nullptr;
+    std::int32_t reassess_count = 0;
+    const ReassessRule* reassess = nullptr;
 };
+
+// The descriptor with its re-assessment table.
+template <std::size_t N>
+constexpr ToolSpec with_reassessment(ToolSpec tool, const ReassessRule (&rules)[N]) {
+    tool.reassess_count = static_cast<std::int32_t>(N);
+    tool.reassess = rules;
+    return tool;
+}
 
 // How many of the descriptor's inputs and outputs are read: its counts held to 0..kMaxValues, the
 // size of every caller's value arrays. Every loop over inputs or outputs takes its bound from

@@ -176,12 +176,13 @@ void text_copy(wchar_t* out, std::int32_t capacity, const wchar_t* text) {
         out[i] = L'\0';
 }
 
-void text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text) {
-    if (capacity < 1) return;
+bool text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text) {
+    if (capacity < 1) return *text == L'\0';
     std::int32_t length = text_length(out);
     for (; length < capacity - 1 && *text != L'\0'; ++text)
         out[length++] = *text;
     out[length] = L'\0';
+    return *text == L'\0';
 }
 
 void text_widen(wchar_t* out, std::int32_t capacity, const char* ascii) {

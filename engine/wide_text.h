@@ -10,8 +10,9 @@ std::int32_t text_length(const wchar_t* text);
 // Copies at most capacity - 1 units and fills the rest of the buffer with zeros.
 void text_copy(wchar_t* out, std::int32_t capacity, const wchar_t* text);
 
-// Appends while the current length is below capacity - 1, at most the remaining room.
-void text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text);
+// Appends while the current length is below capacity - 1, at most the remaining room; true when
+// the whole text went in.
+bool text_append(wchar_t* out, std::int32_t capacity, const wchar_t* text);
 
 // Copies ASCII text (names, formulas, format codes) into wide text, as text_copy does.
 void text_widen(wchar_t* out, std::int32_t capacity, const char* ascii);

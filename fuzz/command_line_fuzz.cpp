@@ -43,10 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wchar_t path[8];
     selftest_path_from_command_line(text, path, 8);
 
-    double value = read_input_value(text);
     double number = 0.0;
     if (read_input_number(text, &number) && !std::isfinite(number)) std::abort();
-    (void)value;
 
     // Any tool of the catalogue, so that checklists and dates are read too.
     ToolList list = tool_catalogue();

@@ -5,16 +5,23 @@
 
 namespace {
 
-constexpr std::int32_t kWindowDetail = 4096;
+constexpr std::int32_t kWindowDetail = kLastResultCapacity;
 constexpr std::int32_t kInputMessage = 256;
 constexpr std::int32_t kAboutText = 1400;
 constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
 constexpr const wchar_t* kImplausibleNotice = L"输入不合理，请核对后重新计算";
 
+// No result is kept after a refused calculation: saving, copying or printing now would take
+// the previous result for the current one.
+void forget_result() {
+    g_window.last_result[0] = L'\0';
+    g_window.summary_text[0] = L'\0';
+    g_window.result_implausible = false;
+}
+
 // Reads every input; on a value that cannot be read, says which input and what it expects and
-// returns false with nothing changed, so the last completed calculation's values stay as they
-// were.
+// returns false.
 bool read_inputs(InputState& inputs) {
     const ToolSpec& tool = *g_window.tool;
     for (std::int32_t i = 0; i < form_input_count(); ++i) {
@@ -25,8 +32,9 @@ bool read_inputs(InputState& inputs) {
                 message, kInputMessage,
                 date ? L"第 %d 项“%ls”请输入日期，如 2026-03-01。" : L"第 %d 项“%ls”请输入数字。",
                 i + 1, tool.inputs[i].label);
+            forget_result();
             MessageBoxW(g_window.main_window, message, L"输入有误", MB_ICONWARNING);
-            SetFocus(g_window.input_edits[i]);
+            focus_input(i);
             return false;
         }
     }
@@ -97,7 +105,12 @@ void compute_command() {
     wchar_t status[kStatusCapacity];
     text_format(status, kStatusCapacity, L"计算完成  %ls", tool.title);
     set_status(status);
-    SetFocus(g_window.main_window);
+    std::int32_t outside = tool_input_outside_limits(tool, g_window.inputs.values);
+    if (outside >= 0) {
+        focus_input(outside);
+    } else {
+        SetFocus(g_window.main_window);
+    }
 }
 
 void copy_result_command() {

@@ -278,6 +278,7 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
     UpdateWindow(g_window.main_window);
     focus_first_input();
 
+    HACCEL record_keys = create_record_accelerators();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (is_compute_key(message)) {
@@ -290,6 +291,9 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
         }
         if (move_input_focus(message)) continue;
         if (take_find_key(message)) continue;
+        bool in_main =
+            message.hwnd == g_window.main_window || IsChild(g_window.main_window, message.hwnd);
+        if (in_main && TranslateAcceleratorW(g_window.main_window, record_keys, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

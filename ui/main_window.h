@@ -23,7 +23,8 @@ enum ControlId : int {
 
 constexpr int kButtonCount = 5;
 constexpr std::int32_t kLastResultCapacity = 8192;
-constexpr std::int32_t kSummaryCapacity = 1024;
+// The clipboard's summary: the whole result and its verdict.
+constexpr std::int32_t kSummaryCapacity = kLastResultCapacity + kVerdictCapacity + 8;
 constexpr std::int32_t kStatusCapacity = 256;
 
 constexpr const wchar_t* kMainWindowClass = L"TalvoMedToolWnd";
@@ -104,6 +105,8 @@ bool form_input_read(std::int32_t i, double* value, CheckedItems* checked);
 void show_default_inputs();
 // The focus in the first input, or in the window when the tool has none.
 void focus_first_input();
+// Puts the caret in input i's control, a box with its text selected so the next keys replace it.
+void focus_input(std::int32_t i);
 // Tab and Shift+Tab from the control that has the focus: true when the key was taken.
 bool move_input_focus(const MSG& message);
 
@@ -119,6 +122,8 @@ bool checklist_notify(const NMHDR& header);
 
 // The menu bar (tool_menu.cpp): tools by category, records and help.
 HMENU create_main_menu();
+// The shortcuts of the record commands, as the records menu shows them.
+HACCEL create_record_accelerators();
 // A check mark beside the open tool's menu item only.
 void check_open_tool();
 // Opens the tool in the window: a new form, texts and an empty result.

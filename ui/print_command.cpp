@@ -18,8 +18,28 @@ void free_dialog(PRINTDLGW& dialog) {
     if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
 }
 
+// Windows shows the print dialog, and its own complaint, even with no printer installed; asking
+// the spooler first lets the program say what to do instead.
+bool any_printer_installed() {
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                  &count);
+    return needed > 0;
+}
+
+void say_no_printer() {
+    MessageBoxW(g_window.main_window, L"未找到打印机，请先在系统中添加打印机", L"打印",
+                MB_ICONWARNING);
+    set_status(L"未打印：未找到打印机");
+}
+
 // The printer and copies, or null when the dialog was cancelled or could not find a printer.
 HDC choose_printer(PRINTDLGW& dialog) {
+    if (!any_printer_installed()) {
+        say_no_printer();
+        return nullptr;
+    }
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = g_window.main_window;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
@@ -29,9 +49,7 @@ HDC choose_printer(PRINTDLGW& dialog) {
     if (error == 0) {
         set_status(L"已取消打印");
     } else if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) {
-        MessageBoxW(g_window.main_window, L"未找到打印机，请先在系统中添加打印机", L"打印",
-                    MB_ICONWARNING);
-        set_status(L"未打印：未找到打印机");
+        say_no_printer();
     } else {
         wchar_t message[kMessageCapacity];
         text_format(message, kMessageCapacity, L"无法打开打印对话框（错误 %d）",

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 #include "engine/wide_text.h"
 #include "platform/platform.h"
 
 namespace {
 
-// Room for the byte-order mark, the longest header and the longest row.
 constexpr std::int32_t kRowUtf8 = (kRecordRowCapacity - 1) * kUtf8BytesPerUnit;
-constexpr std::int32_t kWriteBytes = 3 + 2 * kRowUtf8;
+// The byte-order mark, a line break that ends a cut last line, the header and the row.
+constexpr std::int32_t kWriteBytes = 3 + 2 + 2 * kRowUtf8;
 constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
 // Another window of this program holds the file only for one write; a spreadsheet holds it for
 // as long as it is open. Waiting this long tells the two apart.
@@ -43,9 +43,39 @@ HANDLE create_new(const wchar_t* path) {
                        nullptr);
 }
 
+// Read access too, to look at the file's last byte; writes still go to its end only.
 HANDLE open_existing(const wchar_t* path) {
-    return CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path, FILE_APPEND_DATA | FILE_READ_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+enum class FileEnd { Empty, LineEnd, CutLine };
+
+// How an existing file ends: empty (left so by a full disk: it still needs its byte-order mark
+// and header), after a line break, or inside a line (a hand edit, an interrupted write), where a
+// new row would be glued onto the last one.
+FileEnd file_end(HANDLE file) {
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart == 0) return FileEnd::Empty;
+    LARGE_INTEGER last = {};
+    last.QuadPart = size.QuadPart - 1;
+    char byte = 0;
+    DWORD read = 0;
+    if (!SetFilePointerEx(file, last, nullptr, FILE_BEGIN) ||
+        !ReadFile(file, &byte, 1, &read, nullptr) || read != 1) {
+        return FileEnd::LineEnd;
+    }
+    return byte == '\n' ? FileEnd::LineEnd : FileEnd::CutLine;
+}
+
+// What goes before the row: the byte-order mark and the header in a new or empty file, a line
+// break after a cut last line.
+bool add_start(FileEnd end, const wchar_t* header, char* bytes, std::int32_t& size) {
+    if (end == FileEnd::CutLine) return add_utf8(L"\r\n", bytes, size);
+    if (end == FileEnd::LineEnd) return true;
+    for (unsigned char mark : kByteOrderMark)
+        bytes[size++] = static_cast<char>(mark);
+    return add_utf8(header, bytes, size);
 }
 
 bool is_existing_file(const wchar_t* path) {
@@ -60,25 +90,24 @@ AppendResult failure(const wchar_t* path, DWORD error) {
 }
 
 AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
-    char bytes[kWriteBytes];
+    // One thread saves at a time; the area is too large for the stack.
+    static char bytes[kWriteBytes];
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         if (attempt > 0) Sleep(kOpenPause);
         std::int32_t size = 0;
+        FileEnd end = FileEnd::Empty;
         HANDLE file = create_new(path);
-        if (file != INVALID_HANDLE_VALUE) {
-            for (unsigned char mark : kByteOrderMark)
-                bytes[size++] = static_cast<char>(mark);
-            if (!add_utf8(header, bytes, size)) size = 0;
-        } else if ((error = GetLastError()) == ERROR_FILE_EXISTS) {
+        if (file == INVALID_HANDLE_VALUE && (error = GetLastError()) == ERROR_FILE_EXISTS) {
             file = open_existing(path);
             error = GetLastError();
+            if (file != INVALID_HANDLE_VALUE) end = file_end(file);
         }
         if (file == INVALID_HANDLE_VALUE) {
             if (error == ERROR_SHARING_VIOLATION) continue;
             return failure(path, error);
         }
-        bool composed = add_utf8(row, bytes, size);
+        bool composed = add_start(end, header, bytes, size) && add_utf8(row, bytes, size);
         bool written = write_all(file, bytes, composed ? size : 0);
         return composed && written ? AppendResult::Written : AppendResult::Failed;
     }

@@ -5,7 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 #include "engine/wide_text.h"
 #include "ui/main_window.h"
 #include "ui/record_append.h"
@@ -86,11 +86,18 @@ void save_record_command() {
         report_failure(name, AppendResult::Failed);
         return;
     }
-    wchar_t header[kRecordRowCapacity];
-    wchar_t row[kRecordRowCapacity];
+    static wchar_t header[kRecordRowCapacity];
+    static wchar_t row[kRecordRowCapacity];
     record_header_row(*g_window.tool, header, kRecordRowCapacity);
-    record_data_row(*g_window.tool, g_window.inputs, g_window.last_result, local_time_now(), row,
-                    kRecordRowCapacity);
+    // A row that would be cut is not saved: a cut result would read as the whole one.
+    wchar_t main_result[kValueTextCapacity];
+    record_main_result(*g_window.tool, g_window.inputs.values, main_result, kValueTextCapacity);
+    const RecordFacts facts = {g_window.verdict_level, main_result, nullptr, L""};
+    if (!record_data_row(*g_window.tool, g_window.inputs, g_window.last_result, local_time_now(),
+                         facts, row, kRecordRowCapacity)) {
+        report_failure(path, AppendResult::Failed);
+        return;
+    }
     AppendResult result = append_record_file(path, header, row);
     if (result != AppendResult::Written) {
         report_failure(path, result);

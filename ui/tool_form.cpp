@@ -138,10 +138,8 @@ bool form_input_read(std::int32_t i, double* value, CheckedItems* checked) {
     }
     wchar_t text[kInputText];
     GetWindowTextW(control, text, kInputText);
-    // A date as the command line reads it; a number as a box reads it, leniently.
-    if (input_kind(input) == InputKind::Date) return read_input_text(input, text, value, checked);
-    *value = read_input_value(text);
-    return std::isfinite(*value);
+    // A date or a number as the command line reads it: the whole text, or refused.
+    return read_input_text(input, text, value, checked);
 }
 
 // A date that starts at today is today's date whenever the form is filled.
@@ -178,6 +176,15 @@ void focus_first_input() {
     SetFocus(form_input_count() > 0 ? g_window.input_edits[0] : g_window.main_window);
 }
 
+void focus_input(std::int32_t i) {
+    HWND control = g_window.input_edits[i];
+    SetFocus(control);
+    InputKind kind = input_kind(g_window.tool->inputs[i]);
+    if (kind == InputKind::Number || kind == InputKind::Date) {
+        SendMessageW(control, EM_SETSEL, 0, -1);
+    }
+}
+
 // The inputs in order, wrapping at both ends; from anywhere else Tab starts at the first input
 // and Shift+Tab at the last. A box reached this way has its text selected, so typing replaces it.
 bool move_input_focus(const MSG& message) {
@@ -191,11 +198,6 @@ bool move_input_focus(const MSG& message) {
     std::int32_t current = focused_input();
     std::int32_t next =
         current < 0 ? (backward ? count - 1 : 0) : (current + (backward ? count - 1 : 1)) % count;
-    HWND control = g_window.input_edits[next];
-    SetFocus(control);
-    InputKind kind = input_kind(g_window.tool->inputs[next]);
-    if (kind == InputKind::Number || kind == InputKind::Date) {
-        SendMessageW(control, EM_SETSEL, 0, -1);
-    }
+    focus_input(next);
     return true;
 }

@@ -1,5 +1,5 @@
-// The menu bar: every tool of the catalogue by category, the records folder and About; and
-// opening another tool in the window.
+// The menu bar: every tool of the catalogue by category, the record commands with their
+// shortcuts, and About; and opening another tool in the window.
 #include <cwchar>
 
 #include "catalogue/tool_catalogue.h"
@@ -49,12 +49,24 @@ void check_open_tool() {
 HMENU create_main_menu() {
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_tools_menu()), L"工具(&T)");
-    HMENU records = create_popup(ID_OPEN_RECORDS, L"打开记录文件夹");
+    HMENU records = create_popup(ID_SAVE_RECORD, L"保存记录\tCtrl+S");
+    AppendMenuW(records, MF_STRING, ID_COPY_RESULT, L"复制结果\tCtrl+Shift+C");
+    AppendMenuW(records, MF_STRING, ID_CLEAR, L"清空重填\tCtrl+N");
     AppendMenuW(records, MF_STRING, ID_PRINT, L"打印…\tCtrl+P");
+    AppendMenuW(records, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(records, MF_STRING, ID_OPEN_RECORDS, L"打开记录文件夹");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(records), L"记录(&R)");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_popup(ID_ABOUT, L"关于")),
                 L"帮助(&H)");
     return bar;
+}
+
+// Copying the result is Ctrl+Shift+C: Ctrl+C stays the copy of the text selected in a box.
+HACCEL create_record_accelerators() {
+    ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'S', ID_SAVE_RECORD},
+                    {FCONTROL | FSHIFT | FVIRTKEY, 'C', ID_COPY_RESULT},
+                    {FCONTROL | FVIRTKEY, 'N', ID_CLEAR}};
+    return CreateAcceleratorTableW(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
 }
 
 // The new tool starts as the window starts: defaults in the form, no result kept.

@@ -33,7 +33,16 @@ TEST(CommandLine, ModesToolsAndInputs) {
         {L"s.exe --tool 2.5", M::Window, L"", 78, L"", L"工具编号无效：2.5"},
         {L"s.exe --selftest --tool 203", M::Selftest, L"selftest.txt", 203, L"", L""},
         {L"s.exe --tool 201 --selftest r.txt weight=80 x", M::Selftest, L"r.txt", 201, L"weight=80",
-         L""},
+         L"无法识别的参数：x"},
+        {L"s.exe --selftest r.txt --bogus 5", M::Selftest, L"r.txt", 78, L"", L"未知选项：--bogus"},
+        {L"s.exe --selftest r.txt --sav", M::Selftest, L"r.txt", 78, L"", L"未知选项：--sav"},
+        {L"s.exe --list-tools t.txt extra", M::ListTools, L"t.txt", 78, L"",
+         L"无法识别的参数：extra"},
+        {L"s.exe --bogus --tool 201", M::Window, L"", 201, L"", L""},
+        {L"s.exe --selftest --tool 222abc", M::Selftest, L"selftest.txt", 78, L"",
+         L"工具编号无效：222abc"},
+        {L"s.exe --selftest --tool 0x0c9", M::Selftest, L"selftest.txt", 78, L"",
+         L"工具编号无效：0x0c9"},
         {L"s.exe --selftest \"a b.txt\" --tool 203 age=70 \"sex=2\"", M::Selftest, L"a b.txt", 203,
          L"age=70 sex=2", L""},
         {L"s.exe --selftest a=b.txt c=1", M::Selftest, L"a=b.txt", 78, L"c=1", L""},
@@ -41,7 +50,8 @@ TEST(CommandLine, ModesToolsAndInputs) {
         {L"s.exe --list-tools out.txt", M::ListTools, L"out.txt", 78, L"", L""},
         {L"s.exe --validate --tool 5", M::Validate, L"validation.txt", 5, L"", L""},
         {L"\"C:\\my dir\\s.exe\" --validate v.txt", M::Validate, L"v.txt", 78, L"", L""},
-        {L"s.exe --validate --selftest", M::Selftest, L"selftest.txt", 78, L"", L""},
+        {L"s.exe --validate --selftest", M::Selftest, L"selftest.txt", 78, L"",
+         L"未知选项：--validate"},
         {L"s.exe --selftest r.txt x=123456789012345678901234567890123456789012345678901234567890"
          L"12345678901234567890123456789012345678901234567890123456789012345678",
          M::Selftest, L"r.txt", 78, L"",
@@ -72,10 +82,12 @@ TEST(CommandRun, SelftestOfAnyTool) {
          "TOOL|203|eGFR（CKD-EPI 2021）|肾功能\r\nLEVEL|0\r\nOUT|eGFR|79|ml/min/1.73m²\r\n"
          "VERDICT|G2 期：轻度下降（eGFR 60–89）\r\nDETAIL|eGFR：79 ml/min/1.73m² \r\n"
          "ERRORS|0\r\n"},
-        {L"--tool 211 sex=3", kSelftestPassed,
-         "TOOL|211|CHA2DS2-VASc 评分|心血管\r\nLEVEL|2\r\nOUT|CHA2DS2-VASc|--|分\r\n"
-         "VERDICT|请核对输入：年龄 ≥ 18 岁，性别选男或女，其余各项选是或否\r\n"
-         "DETAIL|CHA2DS2-VASc：-- 分 \r\nERRORS|0\r\n"},
+        {L"--tool 211 sex=3", kSelftestUsage, "USAGE|性别的取值应为 1（男）、2（女）\r\n"},
+        {L"--tool 211 sex=1 sex=2", kSelftestUsage, "USAGE|输入项重复：sex=2\r\n"},
+        {L"--tool 201 weight=1,000", kSelftestUsage, "USAGE|无法读取数值：weight=1,000\r\n"},
+        {L"--tool 201 weight=80kg", kSelftestUsage, "USAGE|无法读取数值：weight=80kg\r\n"},
+        {L"--tool 201 weight=", kSelftestUsage, "USAGE|无法读取数值：weight=\r\n"},
+        {L"--tool 201 weight=0x10", kSelftestUsage, "USAGE|无法读取数值：weight=0x10\r\n"},
         {L"--tool 999", kSelftestUsage, "USAGE|未知工具编号：999\r\n"},
         {L"--tool 201 age=5", kSelftestUsage, "USAGE|工具 201 没有输入项：age=5\r\n"},
         {L"--tool 201 weight=abc", kSelftestUsage, "USAGE|无法读取数值：weight=abc\r\n"},
@@ -180,6 +192,35 @@ TEST(CommandRun, ListAndValidate) {
     EXPECT_EQ(run_command_line(command), kValidationNotWritten);
     read_command_line(L"s.exe --list-tools no_such_folder/x/t.txt", command);
     EXPECT_EQ(run_command_line(command), 3);
+}
+
+// A file that the disk had no room for is never reported written: every write and the close are
+// checked (natively /dev/full refuses every byte at the close; under Wine the path is no file).
+TEST(CommandRun, FullDiskExitsThree) {
+    const wchar_t* lines[] = {
+        L"s.exe --selftest /dev/full",
+        L"s.exe --selftest /dev/full --tool 101",
+        L"s.exe --list-tools /dev/full",
+        L"s.exe --validate /dev/full",
+        L"s.exe --selftest /dev/full --tool 201 weight=abc",
+    };
+    for (const wchar_t* line : lines) {
+        SCOPED_TRACE(testing::Message() << (&line - lines));
+        CommandLine command;
+        read_command_line(line, command);
+        EXPECT_EQ(run_command_line(command), kSelftestNotWritten);
+    }
+}
+
+// Inputs outside what a patient can have calculate no output: the self-test exits 2.
+TEST(CommandRun, ImplausibleInputsExitTwo) {
+    std::string path = test_file_path("implausible.txt");
+    CommandLine command;
+    read_command_line((L"s.exe --selftest \"" + widen(path) + L"\" --tool 201 height=1.7").c_str(),
+                      command);
+    EXPECT_EQ(run_command_line(command), kSelftestOutputFailed);
+    std::string report = read_file_bytes(path.c_str());
+    EXPECT_NE(report.find("LEVEL|2\r\nOUT|体重指数 BMI|--|"), std::string::npos) << report;
 }
 
 // A worked example that does not hold is reported with what the engine gave.

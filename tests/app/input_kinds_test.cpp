@@ -6,7 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/input_text.h"
-#include "app/record_rows.h"
+#include "records/record_rows.h"
 #include "app/selftest.h"
 #include "platform/platform.h"
 #include "support/test_tools.h"
@@ -166,10 +166,11 @@ TEST(InputKinds, CommandLineRefusesWhatItCannotRead) {
 TEST(InputKinds, RecordRowKeepsItemNumbersAndDates) {
     InputState state = {{61, 2, 20760, 20513, 7}, {0, 0, 0, 0, 0b1010}};
     wchar_t row[kRecordRowCapacity];
-    record_data_row(kTool, state, L"总分：8 分", {2026, 11, 3, 8, 0, 0}, row, kRecordRowCapacity);
+    record_data_row(kTool, state, L"总分：8 分", {2026, 11, 3, 8, 0, 0}, {2, L"8 分", nullptr, L""},
+                    row, kRecordRowCapacity);
     EXPECT_EQ(std::wstring(row),
               L"2026-11-03 08:00:00,测试工具,年龄=61,性别=2,评估日期=2026-11-03,"
-              L"末次月经=2026-03-01,危险因素=2+4,总分：8 分\r\n");
+              L"末次月经=2026-03-01,危险因素=2+4,总分：8 分,异常,8 分,,,,,\r\n");
 }
 
 // An implausible verdict keeps its level and message, shows no number and keeps no result.
@@ -196,7 +197,7 @@ TEST(InputKinds, ImplausibleInputsShowNoNumber) {
     EXPECT_FALSE(tool_inputs_implausible(kTool, plausible));
 
     std::string path = test_file_path("implausible.txt");
-    EXPECT_EQ(selftest_run_values(kTool, implausible, widen(path).c_str()), kSelftestPassed);
+    EXPECT_EQ(selftest_run_values(kTool, implausible, widen(path).c_str()), kSelftestOutputFailed);
     EXPECT_EQ(read_file_bytes(path.c_str()),
               "TOOL|900|测试工具|测试\r\nLEVEL|2\r\nOUT|总分|--|分\r\nOUT|间隔|--|\r\n"
               "VERDICT|请核对输入\r\nDETAIL|总分：-- 分 间隔：-- \r\nERRORS|0\r\n");

@@ -161,3 +161,74 @@ TEST(ReportDispatch, DefaultReportForUnknownKinds) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr InputSpec kLimitedInputs[] = {
+    number_input("h", L"身高", L"cm", 170, 30, 250),
+    optional_number_input("osm", L"实测渗透压", L"mOsm/kg", 0, 170, 700),
+    number_input("n", L"人数", L"", 5, 1, 40),
+};
+constexpr OutputSpec kLimitedOutputs[] = {
+    {"m", L"身高", L"m", "h/100", "f2"},
+    {"gap", L"渗透压间隙", L"mOsm/kg", "osm==0?na():osm-290", "f0"},
+};
+constexpr VerdictRule kLimitedRules[] = {
+    {"n>h", 2, L"请核对输入：人数不能多于身高", true},
+    {"1", 0, L"完成"},
+};
+
+// A value outside an input's limits is refused before any rule: every output "--", the first
+// such input in form order named with its limits, level 2, nothing kept; at a limit it computes.
+TEST(ToolCompute, InputLimits) {
+    ToolSpec tool = make_tool(kLimitedInputs, 3, kLimitedOutputs, 2, kLimitedRules, 2);
+    struct Row {
+        double h, osm, n;
+        const wchar_t* verdict;
+        std::int32_t outside;
+    };
+    const Row rows[] = {
+        {29.99, 0, 5, L"请核对输入：身高应在 30–250 cm", 0},
+        {250.01, 169, 41, L"请核对输入：身高应在 30–250 cm", 0},
+        {170, 169.9, 41, L"请核对输入：实测渗透压应在 170–700 mOsm/kg（未测留空）", 1},
+        {170, -1, 5, L"请核对输入：实测渗透压应在 170–700 mOsm/kg（未测留空）", 1},
+        {170, 700.5, 5, L"请核对输入：实测渗透压应在 170–700 mOsm/kg（未测留空）", 1},
+        {170, 0, 40.5, L"请核对输入：人数应在 1–40", 2},
+        {170, 0, 0, L"请核对输入：人数应在 1–40", 2},
+        {30, 0, 1, L"完成", -1},
+        {250, 170, 40, L"完成", -1},
+        {170, 700, 1, L"完成", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.verdict);
+        const double values[] = {row.h, row.osm, row.n};
+        Result r = compute(tool, values);
+        EXPECT_EQ(r.verdict, row.verdict);
+        EXPECT_EQ(tool_input_outside_limits(tool, values), row.outside);
+        EXPECT_EQ(tool_inputs_implausible(tool, values), row.outside >= 0);
+        if (row.outside >= 0) {
+            EXPECT_EQ(r.level, 2);
+            EXPECT_EQ(r.detail, L"身高：-- m\r\n渗透压间隙：-- mOsm/kg\r\n");
+            EXPECT_EQ(r.result_copy, L"");
+        } else {
+            EXPECT_EQ(r.level, 0);
+            EXPECT_NE(r.result_copy, L"");
+        }
+    }
+}
+
+// An output that does not apply shows "--" without the failure notice; the rest compute.
+TEST(ToolCompute, OutputThatDoesNotApply) {
+    ToolSpec tool = make_tool(kLimitedInputs, 3, kLimitedOutputs, 2, kLimitedRules, 2);
+    const double unmeasured[] = {180, 0, 5};
+    Result r = compute(tool, unmeasured);
+    EXPECT_EQ(r.detail, L"身高：1.80 m\r\n渗透压间隙：-- mOsm/kg\r\n");
+    EXPECT_EQ(r.verdict, L"完成");
+    double outputs[kMaxValues] = {};
+    EXPECT_EQ(tool_evaluate_outputs(tool, unmeasured, outputs), 0);
+    EXPECT_TRUE(is_not_applicable(outputs[1]));
+    const double measured[] = {180, 300, 5};
+    EXPECT_EQ(compute(tool, measured).detail, L"身高：1.80 m\r\n渗透压间隙：10 mOsm/kg\r\n");
+}
+
+}  // namespace

@@ -206,6 +206,24 @@ TEST(Formula, Functions) {
     CHECK_ROWS(rows);
 }
 
+// na() marks an output that does not apply: its own result (error 2), carried through arithmetic,
+// never taken for a failed one and never made by one.
+TEST(Formula, NotApplicable) {
+    const Row rows[] = {
+        {"na()", kNan, kFormulaNotApplicable},
+        {"na( )", kNan, kFormulaNotApplicable},
+        {"zero==0?na():5", kNan, kFormulaNotApplicable},
+        {"zero==1?na():5", 5, 0},
+        {"na()*2+1", kNan, kFormulaNotApplicable},
+        {"na()>1", 0, 0},
+        {"na(1)", 0, 1},
+        {"nb()", 0, 1},
+        {"zero==0?pow(-8,1/3):na()", kNan, 1},
+        {"na()+", kNan, 1},
+    };
+    CHECK_ROWS(rows);
+}
+
 // fixed(x, n) grades what the display shows: the exact binary value rounded, ties to even.
 TEST(Formula, FixedRoundsAsTheDisplayPrints) {
     const Row rows[] = {

@@ -1,0 +1,27 @@
+// A local date and time to the second, as the records write it.
+#pragma once
+
+#include <cstdint>
+
+struct LocalTime {
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t day;
+    std::int32_t hour;
+    std::int32_t minute;
+    std::int32_t second;
+};
+
+// The time plus whole hours, across midnights, month ends and leap days.
+LocalTime local_time_add_hours(const LocalTime& time, std::int64_t hours);
+
+// Minutes from a to b (negative when b is earlier).
+std::int64_t local_time_minutes_between(const LocalTime& a, const LocalTime& b);
+
+// "YYYY-MM-DD HH:MM" and "YYYY-MM-DD HH:MM:SS"; false when cut.
+bool local_time_write_minutes(const LocalTime& time, wchar_t* out, std::int32_t capacity);
+bool local_time_write_seconds(const LocalTime& time, wchar_t* out, std::int32_t capacity);
+
+// Reads "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS" (a real day, hours 0-23, minutes and seconds
+// 0-59); false otherwise.
+bool local_time_read(const wchar_t* text, LocalTime* time);
