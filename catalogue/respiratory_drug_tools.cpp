@@ -75,7 +75,7 @@ constexpr WorkedExample kPredictedWeightExamples[] = {
     {L"vt_set=264", L"66.0|396|528|4.0", 0},
     {L"vt_set=260", L"66.0|396|528|3.9", 1},
     {L"height=129", L"28.7|172|230|0.0", 0},
-    {L"vt_set=5", L"--|--|--|--", 2, L"请核对输入：设定潮气量(可选)应在 10–2000 ml（未测留空）"},
+    {L"vt_set=5", L"--|--|--|--", 2, L"请核对输入：设定潮气量(可选)应在 10–2000 ml"},
 };
 
 constexpr InputSpec kOxygenCylinderInputs[] = {
@@ -415,7 +415,7 @@ constexpr WorkedExample kGanzoniExamples[] = {
     {L"hb=150", L"150|0|500|500", 1},
     {L"hb=149", L"150|14|500|514", 0},
     {L"hb=10", L"--|--|--|--", 2},
-    {L"tgt=59", L"--|--|--|--", 2, L"请核对输入：目标Hb(0=默认)应在 60–200 g/L（未测留空）"},
+    {L"tgt=59", L"--|--|--|--", 2, L"请核对输入：目标Hb(0=默认)应在 60–200 g/L"},
 };
 
 }  // namespace

@@ -76,7 +76,8 @@ void append_limit(wchar_t* out, std::int32_t capacity, double value) {
     text_append(out, capacity, wide);
 }
 
-// "请核对输入：<label>应在 <lowest>–<highest> <unit>", the unit and its space left out when empty.
+// "请核对输入：<label>应在 <lowest>–<highest> <unit>", the unit and its space left out when empty;
+// where 0 means "not measured" the lowest measured value is named (the label says what 0 means).
 void limits_verdict(const InputSpec& input, wchar_t* verdict, std::int32_t capacity) {
     const InputLimits& limits = input.limits;
     bool optional = limits.nonzero_lowest > 0.0;
@@ -90,7 +91,6 @@ void limits_verdict(const InputSpec& input, wchar_t* verdict, std::int32_t capac
         text_append(verdict, capacity, L" ");
         text_append(verdict, capacity, input.unit);
     }
-    if (optional) text_append(verdict, capacity, L"（未测留空）");
 }
 
 // Inputs outside their limits: every output "--", the input named, level 2, nothing kept.

@@ -96,7 +96,7 @@ TEST(CommandRun, SelftestOfAnyTool) {
         {L"--tool 279 lmp=2026-03-01 on=2026-11-03", kSelftestPassed,
          "TOOL|279|预产期|妇产与儿科\r\nLEVEL|0\r\nOUT|预产期|2026-12-06|\r\n"
          "OUT|当前孕周|35 周 2 天|\r\nOUT|距预产期|33|天\r\n"
-         "VERDICT|按末次月经推算，适用于月经规律（约28天周期）者\r\n"
+         "VERDICT|按末次月经与月经周期推算，适用于月经规律者\r\n"
          "DETAIL|预产期：2026-12-06 当前孕周：35 周 2 天 距预产期：33 天 \r\nERRORS|0\r\n"},
         {L"--tool 279 lmp=2026-02-30", kSelftestUsage,
          "USAGE|无法读取日期（格式如 2026-03-01）：lmp=2026-02-30\r\n"},

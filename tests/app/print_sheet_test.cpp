@@ -341,8 +341,8 @@ TEST(PrintSheet, NameStaysWithItsDays) {
     }
 }
 
-// Every report tool with every choice of its first choice input and every number input at a
-// large value (which the generators hold to their longest report) prints whole.
+// Every report tool with every choice of its first choice input and every number input at the
+// highest value its limits allow (the longest report) prints whole.
 TEST(PrintSheet, LongestReportsPrintWhole) {
     ToolList list = tool_catalogue();
     for (std::int32_t t = 0; t < list.count; ++t) {
@@ -353,7 +353,9 @@ TEST(PrintSheet, LongestReportsPrintWhole) {
         default_input_state(tool, state);
         std::int32_t choice = -1;
         for (std::int32_t i = 0; i < input_count(tool); ++i) {
-            if (input_kind(tool.inputs[i]) == InputKind::Number) state.values[i] = 1000;
+            if (input_kind(tool.inputs[i]) == InputKind::Number) {
+                state.values[i] = tool.inputs[i].limits.highest;
+            }
             if (input_kind(tool.inputs[i]) == InputKind::Choice && choice < 0) choice = i;
         }
         std::int32_t options = choice < 0 ? 1 : tool.inputs[choice].choice_count;
