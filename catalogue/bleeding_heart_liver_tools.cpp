@@ -111,8 +111,10 @@ constexpr VerdictRule kKillipRules[] = {
     {"1", 0, L"I 级：无心力衰竭征象"},
 };
 constexpr WorkedExample kKillipExamples[] = {
-    {L"", L"1|6", 0},       {L"cls=2", L"2|17", 1},  {L"cls=3", L"3|38", 2},
-    {L"cls=4", L"4|81", 2}, {L"cls=5", L"--|--", 2},
+    {L"", L"1|6", 0},
+    {L"cls=2", L"2|17", 1},
+    {L"cls=3", L"3|38", 2},
+    {L"cls=4", L"4|81", 2},
 };
 
 constexpr InputChoice kMeld3DialChoices[] = {{0, L"否"}, {1, L"是（≥ 2 次或 CVVHD ≥ 24 h）"}};
@@ -155,7 +157,7 @@ constexpr WorkedExample kMeld3Examples[] = {
     {L"alb=10", L"10", 0},
     {L"alb=15", L"10", 0},
     {L"bili=600 cr=400 inr=4 na=120 alb=20", L"46", 2},
-    {L"sex=3", L"--", 2},
+    {L"bili=0", L"--", 2},
 };
 
 constexpr ChecklistItem kGenevaItems[] = {{3, L"既往 DVT 或 PE"},

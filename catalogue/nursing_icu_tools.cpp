@@ -43,9 +43,6 @@ constexpr WorkedExample kFlaccExamples[] = {
     {L"face=2 legs=1 act=1 cry=1 cons=1", L"6", 2},
     {L"face=2 legs=2 act=1 cry=1 cons=1", L"7", 2},
     {L"face=2 legs=2 act=2 cry=2 cons=2", L"10", 2},
-    {L"face=3", L"--", 2},
-    {L"cons=1.5", L"--", 2},
-    {L"legs=-1", L"--", 2},
 };
 
 constexpr InputChoice kMuscleGradeGroupChoices[] = {{1, L"左上肢"},    {2, L"右上肢"},
@@ -81,10 +78,6 @@ constexpr WorkedExample kMuscleGradeExamples[] = {
     {L"group=1 grade=0", L"0", 2},
     {L"group=5 grade=5", L"5", 0},
     {L"group=6 grade=4", L"4", 1},
-    {L"grade=6", L"--", 2},
-    {L"grade=3.5", L"--", 2},
-    {L"group=7", L"--", 2},
-    {L"grade=-1", L"--", 2},
 };
 
 constexpr InputChoice kCamIcuRassChoices[] = {{4, L"+4 有攻击性：暴力，危及人员"},
@@ -134,7 +127,6 @@ constexpr WorkedExample kCamIcuExamples[] = {
     {L"letters=11", L"--|--|--", 2},
     {L"think=6", L"--|--|--", 2},
     {L"letters=2.5", L"--|--|--", 2},
-    {L"f1=2", L"--|--|--", 2},
 };
 
 constexpr InputChoice kBradenQMobChoices[] = {
@@ -178,9 +170,6 @@ constexpr WorkedExample kBradenQExamples[] = {
     {L"mob=2 act=1 sens=2 moist=3 fric=3 nutr=3 perf=2", L"16", 2},
     {L"mob=1 act=1 sens=1 moist=2 fric=2 nutr=2 perf=1", L"10", 2},
     {L"mob=1 act=1 sens=1 moist=1 fric=1 nutr=1 perf=1", L"7", 2},
-    {L"perf=5", L"--", 2},
-    {L"mob=0", L"--", 2},
-    {L"nutr=2.5", L"--", 2},
 };
 
 }  // namespace

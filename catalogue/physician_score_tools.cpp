@@ -60,7 +60,6 @@ constexpr WorkedExample kCharlsonExamples[] = {
     {L"age=65 dm=2 items=2+6", L"4|2|6|2.2", 2},
     {L"age=72 tumor=6 items=13", L"12|3|15|0.0", 2},
     {L"age=17", L"--|--|--|--", 2},
-    {L"dm=3", L"--|--|--|--", 2},
 };
 
 constexpr ChecklistItem kRcriItems[] = {{1, L"高危手术（腹腔、胸腔或腹股沟以上血管手术）"},
@@ -175,7 +174,6 @@ constexpr WorkedExample kPsiExamples[] = {
     {L"age=85 nh=10 ph=30 bun=20 na=20 glu=10 hct=10 pao2=10 eff=10 items=1+2+3+4+5+6+7+8+9+10",
      L"370|5", 2},
     {L"age=17", L"--|--", 2},
-    {L"ph=20", L"--|--", 2},
 };
 
 constexpr InputChoice kPercPretestChoices[] = {{1, L"PE 低度可能（< 15%）"}, {0, L"非低度可能"}};
@@ -205,7 +203,6 @@ constexpr WorkedExample kPercExamples[] = {
     {L"items=1+2+3+4+5+6+7+8", L"8", 1},
     {L"pretest=0", L"0", 1},
     {L"pretest=0 items=5", L"1", 1},
-    {L"pretest=2", L"--", 2},
 };
 
 constexpr ChecklistItem kCentorItems[] = {
