@@ -89,6 +89,56 @@ void keep_assignment(const wchar_t* token, CommandLine& out) {
     if (quoted) text_append(out.assignments, kAssignmentsCapacity, L"\"");
 }
 
+// The value after a patient option, kept until every option is read: the fields are checked
+// together.
+struct PatientTexts {
+    bool given;
+    wchar_t texts[4][kTokenCapacity];  // admission, bed, name, assessor
+};
+
+constexpr const wchar_t* kPatientOptions[] = {L"--patient", L"--bed", L"--name", L"--assessor"};
+
+// True when the token is one of the patient options (its value is then taken).
+bool read_patient_option(const wchar_t* token, const wchar_t*& rest, PatientTexts& patient,
+                         CommandLine& out) {
+    for (std::int32_t k = 0; k < 4; ++k) {
+        if (std::wcscmp(token, kPatientOptions[k]) != 0) continue;
+        const wchar_t* after = option_value(rest, patient.texts[k], kTokenCapacity);
+        if (after == nullptr) {
+            text_format(out.usage, kUsageCapacity, L"%ls 后缺少取值", kPatientOptions[k]);
+            return true;
+        }
+        rest = after;
+        patient.given = true;
+        return true;
+    }
+    return false;
+}
+
+void set_patient(const PatientTexts& texts, CommandLine& out) {
+    if (!texts.given || out.usage[0] != L'\0') return;
+    wchar_t reason[kPatientReasonCapacity];
+    if (texts.texts[0][0] == L'\0') {
+        text_copy(out.usage, kUsageCapacity, L"--bed、--name、--assessor 须与 --patient 同用");
+    } else if (!patient_set(texts.texts[0], texts.texts[1], texts.texts[2], texts.texts[3],
+                            out.patient, reason, kPatientReasonCapacity)) {
+        text_copy(out.usage, kUsageCapacity, reason);
+    }
+}
+
+// "--within H": hours, a number from 0 to 720.
+void read_within(const wchar_t*& rest, CommandLine& out) {
+    wchar_t token[kTokenCapacity];
+    const wchar_t* after = option_value(rest, token, kTokenCapacity);
+    double hours = -1.0;
+    if (after == nullptr || !read_input_number(token, &hours) || hours < 0.0 || hours > 720.0) {
+        text_copy(out.usage, kUsageCapacity, L"--within 后应为 0–720 的小时数");
+        return;
+    }
+    rest = after;
+    out.within_hours = hours;
+}
+
 // The first token that is no option of the program and no input; said only by the modes without
 // a window, where a mistyped option would otherwise run something else than was asked.
 void note_unknown(const wchar_t* token, wchar_t* unknown) {
@@ -99,7 +149,10 @@ void note_unknown(const wchar_t* token, wchar_t* unknown) {
 void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     wchar_t token[kTokenCapacity];
     wchar_t unknown[kTokenCapacity] = L"";
+    static PatientTexts patient;
+    patient = {};
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
+        if (read_patient_option(token, rest, patient, out)) continue;
         if (std::wcscmp(token, kOption) == 0) {
             wchar_t path[kSelftestPathCapacity];
             const wchar_t* after = option_value(rest, path, kSelftestPathCapacity);
@@ -112,12 +165,24 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
             read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
         } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
             read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
+        } else if (!selftest && std::wcscmp(token, L"--records") == 0) {
+            read_file_mode(rest, out, ProgramMode::Records, L"records.txt");
+        } else if (!selftest && std::wcscmp(token, L"--due") == 0) {
+            read_file_mode(rest, out, ProgramMode::Due, L"due.txt");
+        } else if (selftest && std::wcscmp(token, L"--save") == 0) {
+            out.save = true;
+        } else if (std::wcscmp(token, L"--within") == 0) {
+            read_within(rest, out);
+        } else if (!selftest && std::wcscmp(token, L"--result-file") == 0) {
+            const wchar_t* after = option_value(rest, out.result_file, kSelftestPathCapacity);
+            if (after != nullptr) rest = after;
         } else if (!is_option(token) && std::wcschr(token, L'=') != nullptr) {
             keep_assignment(token, out);
         } else {
             note_unknown(token, unknown);
         }
     }
+    set_patient(patient, out);
     if (out.mode != ProgramMode::Window && out.usage[0] == L'\0' && unknown[0] != L'\0') {
         text_format(out.usage, kUsageCapacity,
                     is_option(unknown) ? L"未知选项：%ls" : L"无法识别的参数：%ls",
@@ -187,21 +252,14 @@ void choice_reason(const InputSpec& input, wchar_t* reason, std::int32_t capacit
 // Sets one input; index receives the input's place (-1 when none has the name).
 bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, wchar_t* reason,
                 std::int32_t capacity, std::int32_t& index) {
-    char name[kNameCapacity];
-    std::int32_t length = 0;
-    for (; token[length] != L'=' && length < kNameCapacity - 1; ++length) {
-        if (token[length] > 0x7E) break;
-        name[length] = static_cast<char>(token[length]);
-    }
-    name[length] = '\0';
-    index = -1;
-    for (std::int32_t i = 0; i < input_count(tool) && token[length] == L'='; ++i) {
-        if (std::strcmp(tool.inputs[i].name, name) == 0) index = i;
-    }
+    index = input_named(tool, token);
     if (index < 0) {
         text_format(reason, capacity, L"工具 %d 没有输入项：%ls", tool.id, token);
         return false;
     }
+    std::int32_t length = 0;
+    while (token[length] != L'=')
+        ++length;
     const InputSpec& input = tool.inputs[index];
     double value = 0.0;
     CheckedItems checked = 0;
@@ -219,6 +277,22 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, w
 }
 
 }  // namespace
+
+std::int32_t input_named(const ToolSpec& tool, const wchar_t* token) {
+    char name[kNameCapacity];
+    std::int32_t length = 0;
+    for (; token[length] != L'=' && token[length] != L'\0' && length < kNameCapacity - 1;
+         ++length) {
+        if (token[length] > 0x7E) return -1;
+        name[length] = static_cast<char>(token[length]);
+    }
+    name[length] = '\0';
+    if (token[length] != L'=') return -1;
+    for (std::int32_t i = 0; i < input_count(tool); ++i) {
+        if (std::strcmp(tool.inputs[i].name, name) == 0) return i;
+    }
+    return -1;
+}
 
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
                                      std::int32_t capacity) {
@@ -270,6 +344,10 @@ void read_command_line(const wchar_t* line, CommandLine& out) {
     out.usage[0] = L'\0';
     out.print = false;
     out.printer[0] = L'\0';
+    out.patient = {};
+    out.save = false;
+    out.result_file[0] = L'\0';
+    out.within_hours = 8.0;
     bool selftest = selftest_path_from_command_line(line, out.path, kSelftestPathCapacity);
     if (selftest) out.mode = ProgramMode::Selftest;
     read_options(skip_program_path(line), out, selftest);

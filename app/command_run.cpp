@@ -1,9 +1,12 @@
 #include "app/command_run.h"
 
+#include "app/selftest_save.h"
 #include "app/tool_list.h"
 #include "app/validation.h"
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
+#include "platform/platform.h"
+#include "records/record_list.h"
 
 namespace {
 
@@ -22,9 +25,31 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
         assign_inputs(*tool, command.assignments, state, reason, kUsageCapacity);
     }
     if (reason[0] != L'\0') return selftest_write_usage(command.path, reason);
-    int exit_code = selftest_run_values(*tool, state.values, command.path);
-    if (!command.print) return exit_code;
-    return selftest_print(*tool, state, command.printer, print, command.path, exit_code);
+    LocalTime now = platform().now();
+    double outputs[kMaxValues] = {};
+    tool_evaluate_outputs(*tool, state.values, outputs);
+    NextAssessment next = next_assessment(*tool, state.values, outputs, now);
+    const ResultContext context = {&command.patient, &next};
+    int exit_code = selftest_run_with(*tool, state.values, context, command.path);
+    if (command.save && exit_code != kSelftestNotWritten) {
+        exit_code = selftest_save(*tool, state, command.patient, next, now, command.path, exit_code);
+    }
+    if (!command.print || exit_code == kSelftestNotWritten) return exit_code;
+    return selftest_print(*tool, state, context, command.printer, print, command.path, exit_code);
+}
+
+// "--records": the tool's rows in the records folder in use, of one patient or of all.
+int run_records(const CommandLine& command) {
+    const ToolSpec* tool = find_tool(command.tool_id);
+    if (tool == nullptr) {
+        wchar_t reason[kUsageCapacity];
+        text_format(reason, kUsageCapacity, L"未知工具编号：%d", command.tool_id);
+        return selftest_write_usage(command.path, reason);
+    }
+    wchar_t folder[kRecordPathCapacity];
+    wchar_t file[kRecordPathCapacity];
+    if (!record_file_path(tool->id, folder, file, kRecordPathCapacity)) file[0] = L'\0';
+    return record_list_run(file, command.patient.admission, command.path);
 }
 
 }  // namespace
@@ -41,6 +66,8 @@ int run_command_line(const CommandLine& command, SheetPrinter print) {
             return tool_list_run(command.path);
         case ProgramMode::Validate:
             return validation_run(command.path);
+        case ProgramMode::Records:
+            return run_records(command);
         default:
             return 0;
     }

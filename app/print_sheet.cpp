@@ -82,14 +82,31 @@ void add_row(Sheet& sheet, SheetStyle style, const wchar_t* label, const wchar_t
     add_block(sheet, style, SheetColumn::Unit, unit, text_length(unit), 0);
 }
 
-void add_head(Sheet& sheet, const ToolSpec& tool, const LocalTime& time) {
+// The patient's line: filled in when a patient is set, for handwriting otherwise; the assessor
+// under it when named.
+void add_patient(Sheet& sheet, const Patient* patient) {
+    if (patient == nullptr || !patient_is_set(*patient)) {
+        add_text(sheet, SheetStyle::Cell, kHandLine, kSectionSpace);
+        return;
+    }
+    wchar_t line[kLineText];
+    text_format(line, kLineText, L"姓名 %ls  床号 %ls  住院号 %ls",
+                patient->name[0] != L'\0' ? patient->name : L"＿＿＿＿＿＿",
+                patient->bed[0] != L'\0' ? patient->bed : L"＿＿＿＿", patient->admission);
+    add_text(sheet, SheetStyle::Cell, line, kSectionSpace);
+    if (patient->assessor[0] == L'\0') return;
+    text_format(line, kLineText, L"评估人：%ls", patient->assessor);
+    add_text(sheet, SheetStyle::Cell, line, kSmallSpace);
+}
+
+void add_head(Sheet& sheet, const ToolSpec& tool, const LocalTime& time, const Patient* patient) {
     sheet.title_block = sheet.block_count;
     add_text(sheet, SheetStyle::Title, tool.title);
     wchar_t line[kLineText];
     text_format(line, kLineText, L"分类：%ls    工具编号：%d", or_empty(tool.category), tool.id);
     add_text(sheet, SheetStyle::Category, line, kSmallSpace);
     add_text(sheet, SheetStyle::Subtitle, or_empty(tool.subtitle), kSmallSpace);
-    add_text(sheet, SheetStyle::Cell, kHandLine, kSectionSpace);
+    add_patient(sheet, patient);
     text_format(line, kLineText, L"计算时间：%04d-%02d-%02d %02d:%02d", time.year, time.month,
                 time.day, time.hour, time.minute);
     add_text(sheet, SheetStyle::Cell, line, kSmallSpace);
@@ -188,6 +205,13 @@ void sheet_input_text(const InputSpec& input, double value, CheckedItems checked
 
 bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTime& time,
                    Sheet& sheet, wchar_t* reason, std::int32_t capacity) {
+    return sheet_compose(tool, inputs, time, ResultContext{nullptr, nullptr}, sheet, reason,
+                         capacity);
+}
+
+bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTime& time,
+                   const ResultContext& context, Sheet& sheet, wchar_t* reason,
+                   std::int32_t capacity) {
     sheet.text_length = 0;
     sheet.text[0] = L'\0';
     sheet.block_count = 0;
@@ -207,13 +231,19 @@ bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTi
     tool_compute(tool, inputs.values, detail, kSheetDetail, verdict, kVerdictCapacity, &level,
                  nullptr, 0);
     if (text_length(detail) >= kSheetDetail - 1) sheet.cut = true;  // a report cut short
-    add_head(sheet, tool, time);
+    add_head(sheet, tool, time, context.patient);
     add_inputs(sheet, tool, inputs);
     add_outputs(sheet, tool, output_values);
     wchar_t line[kLineText];
     text_format(line, kLineText, L"结论【%ls】%ls", sheet_level_word(level),
                 static_cast<const wchar_t*>(verdict));
     add_lines(sheet, SheetStyle::Verdict, line, kSectionSpace);
+    if (context.next != nullptr && context.next->kind != NextKind::None) {
+        wchar_t when[kNextTextCapacity];
+        next_assessment_when(*context.next, when, kNextTextCapacity);
+        text_format(line, kLineText, L"下次评估：%ls", static_cast<const wchar_t*>(when));
+        add_lines(sheet, SheetStyle::Cell, line, kSmallSpace);
+    }
     if (tool.report_kind != 0) {
         add_text(sheet, SheetStyle::Section, L"报告内容", kSectionSpace);
         add_lines(sheet, SheetStyle::Report, detail, kSmallSpace);

@@ -7,6 +7,7 @@
 
 #include "records/record_rows.h"
 #include "engine/tool_spec.h"
+#include "records/next_assessment.h"
 
 enum class SheetStyle : std::int32_t {
     Title,
@@ -71,3 +72,7 @@ void sheet_input_text(const InputSpec& input, double value, CheckedItems checked
 // when the inputs are implausible or the content does not fit.
 bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTime& time,
                    Sheet& sheet, wchar_t* reason, std::int32_t capacity);
+// The same naming the patient and the assessor, and the next assessment under the verdict.
+bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTime& time,
+                   const ResultContext& context, Sheet& sheet, wchar_t* reason,
+                   std::int32_t capacity);

@@ -29,9 +29,9 @@ const ToolSpec* window_tool(const CommandLine& command) {
 int program_main(HINSTANCE instance) {
     CommandLine command;
     read_command_line(GetCommandLineW(), command);
-    if (command.mode != ProgramMode::Window) return run_command_line(command, print_tool_sheet);
+    if (command.mode != ProgramMode::Window) return run_command_line(command, print_to_printer);
     SetProcessDPIAware();
-    return run_main_window(instance, window_tool(command));
+    return run_main_window(instance, window_tool(command), command);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ std::int32_t append_out_lines(const ToolSpec& tool, const double* input_values, 
 
 // "PATIENT|id|bed|name|assessor" when a patient is given, "NEXT|YYYY-MM-DD HH:MM|text" for a
 // tool with a re-assessment table (the time empty when due only on a change).
-void append_extras(const ReportExtras& extras, wchar_t* report, std::int32_t capacity) {
+void append_extras(const ResultContext& extras, wchar_t* report, std::int32_t capacity) {
     wchar_t line[kOutLine];
     const Patient* patient = extras.patient;
     if (patient != nullptr && patient_is_set(*patient)) {
@@ -91,7 +91,7 @@ int selftest_write_usage(const wchar_t* path, const wchar_t* reason) {
 }
 
 std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
-                              const ReportExtras& extras, wchar_t* report,
+                              const ResultContext& extras, wchar_t* report,
                               std::int32_t capacity) {
     wchar_t detail[kSelftestDetail];
     wchar_t verdict[kVerdictCapacity];
@@ -118,11 +118,11 @@ std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
 }
 
 int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path) {
-    return selftest_run_with(tool, input_values, ReportExtras{nullptr, nullptr}, path);
+    return selftest_run_with(tool, input_values, ResultContext{nullptr, nullptr}, path);
 }
 
 int selftest_run_with(const ToolSpec& tool, const double* input_values,
-                      const ReportExtras& extras, const wchar_t* path) {
+                      const ResultContext& extras, const wchar_t* path) {
     static wchar_t report[kSelftestReportCapacity];
     std::int32_t errors =
         selftest_compose(tool, input_values, extras, report, kSelftestReportCapacity);

@@ -4,6 +4,7 @@
 #include "app/selftest.h"
 #include "app/text_file.h"
 #include "engine/wide_text.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -11,15 +12,18 @@ constexpr std::int32_t kReasonCapacity = 256;
 constexpr std::int32_t kPrintLine = 320;
 
 // Implausible inputs are refused here, before any printer is asked.
-std::int32_t print_sheet(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
-                         SheetPrinter print, wchar_t* reason) {
+std::int32_t print_sheet(const ToolSpec& tool, const InputState& inputs,
+                         const ResultContext& context, const wchar_t* printer, SheetPrinter print,
+                         wchar_t* reason) {
     static Sheet sheet;
-    if (!sheet_compose(tool, inputs, LocalTime{}, sheet, reason, kReasonCapacity)) return -1;
+    if (!sheet_compose(tool, inputs, platform().now(), context, sheet, reason, kReasonCapacity)) {
+        return -1;
+    }
     if (print == nullptr) {
         text_copy(reason, kReasonCapacity, L"本平台不支持打印");
         return -1;
     }
-    return print(tool, inputs, printer, reason, kReasonCapacity);
+    return print(sheet, tool.title, printer, reason, kReasonCapacity);
 }
 
 bool append_line(const wchar_t* path, const wchar_t* line) {
@@ -30,10 +34,11 @@ bool append_line(const wchar_t* path, const wchar_t* line) {
 
 }  // namespace
 
-int selftest_print(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
-                   SheetPrinter print, const wchar_t* report_path, int exit_code) {
+int selftest_print(const ToolSpec& tool, const InputState& inputs, const ResultContext& context,
+                   const wchar_t* printer, SheetPrinter print, const wchar_t* report_path,
+                   int exit_code) {
     wchar_t reason[kReasonCapacity] = L"";
-    std::int32_t pages = print_sheet(tool, inputs, printer, print, reason);
+    std::int32_t pages = print_sheet(tool, inputs, context, printer, print, reason);
     wchar_t line[kPrintLine];
     if (pages > 0) {
         text_format(line, kPrintLine, L"PRINT|%d\r\n", pages);

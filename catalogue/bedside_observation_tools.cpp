@@ -302,13 +302,21 @@ extern constexpr ToolSpec kMewsTool =
                   L"mews 改良早期预警评分 glzqyjpf 早期预警 预警评分 病情恶化"},
                  kMewsInputs, kMewsOutputs, kMewsRules, kMewsExamples);
 
-extern constexpr ToolSpec kNews2Tool =
+constexpr ReassessRule kNews2Reassess[] = {
+    {"news2>=7", 1, L"持续监测生命体征，紧急评估"},
+    {"news2>=5", 1, L"至少每小时监测"},
+    {"red>0", 1, L"至少每小时监测"},
+    {"news2>=1", 4, L"至少每4–6小时监测"},
+    {"1", 12, L"至少每12小时监测"},
+};
+extern constexpr ToolSpec kNews2Tool = with_reassessment(
     formula_tool({228, L"NEWS2 国家早期预警评分", L"急性病情严重度评分与分级响应", L"护理评估",
                   L"英国皇家内科医师学会 NEWS2（2017）",
                   L"适用于16岁及以上成人；量表2仅用于医生确认的高碳酸血症呼衰（目标SpO2 "
                   L"88–92%）。不适用于孕妇；生命体征按整数、体温按 0.1 ℃ 计分。",
                   L"news2 news 国家早期预警评分 gjzqyjpf 早期预警 预警评分 病情恶化"},
-                 kNews2Inputs, kNews2Outputs, kNews2Rules, kNews2Examples);
+                 kNews2Inputs, kNews2Outputs, kNews2Rules, kNews2Examples),
+    kNews2Reassess);
 
 extern constexpr ToolSpec kRassTool =
     formula_tool({229, L"RASS 镇静程度评估", L"Richmond 躁动-镇静评分（+4 至 -5）", L"重症与评分",

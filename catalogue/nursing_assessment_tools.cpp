@@ -293,47 +293,72 @@ constexpr WorkedExample kMnaSfExamples[] = {
 
 }  // namespace
 
-extern constexpr ToolSpec kBarthelTool = formula_tool(
-    {221, L"Barthel 指数", L"日常生活活动能力（ADL）评定", L"护理评估",
-     L"Barthel 指数（Mahoney & Barthel 1965）；《护理分级》WS/T 431—2013 自理能力分级",
-     L"按患者近24–48小时的实际表现评分，而非潜在能力；可使用辅助器具；护理级别结合病情按 WS/T "
-     L"431—2013 确定。",
-     L"barthel bi adl zs rcshhdnl bszs bsezs 巴氏指数 巴塞尔指数 日常生活活动能力 日常生活能力 "
-     L"自理能力 生活自理 自理 护理分级"},
-    kBarthelInputs, kBarthelOutputs, kBarthelRules, kBarthelExamples);
+constexpr ReassessRule kBarthelReassess[] = {
+    {"1", 0, L"入院时、病情或自理能力变化时评估"},
+};
+extern constexpr ToolSpec kBarthelTool = with_reassessment(
+    formula_tool(
+        {221, L"Barthel 指数", L"日常生活活动能力（ADL）评定", L"护理评估",
+         L"Barthel 指数（Mahoney & Barthel 1965）；《护理分级》WS/T 431—2013 自理能力分级",
+         L"按患者近24–48小时的实际表现评分，而非潜在能力；可使用辅助器具；护理级别结合病情按 WS/T "
+         L"431—2013 确定。",
+         L"barthel bi adl zs rcshhdnl bszs bsezs 巴氏指数 巴塞尔指数 日常生活活动能力 日常生活能力 "
+         L"自理能力 生活自理 自理 护理分级"},
+        kBarthelInputs, kBarthelOutputs, kBarthelRules, kBarthelExamples),
+    kBarthelReassess);
 
-extern constexpr ToolSpec kCapriniTool = formula_tool(
-    {222, L"Caprini VTE 风险评估", L"静脉血栓栓塞症风险评估（外科住院患者）", L"护理评估",
-     L"Caprini 风险评估模型（Caprini 2005）；分层与预防建议依 ACCP 2012 "
-     L"及《医院内静脉血栓栓塞症防治与管理建议》2018",
-     L"用于外科住院及手术患者，病情或手术变化时复评；同一次手术只勾一种手术类型，卧床两项只勾一项"
-     L"。",
-     L"caprini vte dvt pe ram fxpg jmxsssz xsfx kpln 卡普里尼 静脉血栓 血栓风险 血栓评估 "
-     L"深静脉血栓 肺栓塞 静脉血栓栓塞症 外科血栓"},
-    kCapriniInputs, kCapriniOutputs, kCapriniRules, kCapriniExamples);
+constexpr ReassessRule kCapriniReassess[] = {
+    {"1", 0, L"手术后、转科、病情变化时及出院前再评估"},
+};
+extern constexpr ToolSpec kCapriniTool = with_reassessment(
+    formula_tool(
+        {222, L"Caprini VTE 风险评估", L"静脉血栓栓塞症风险评估（外科住院患者）", L"护理评估",
+         L"Caprini 风险评估模型（Caprini 2005）；分层与预防建议依 ACCP 2012 "
+         L"及《医院内静脉血栓栓塞症防治与管理建议》2018",
+         L"用于外科住院及手术患者，病情或手术变化时复评；同一次手术只勾一种手术类型，卧床两项只勾一"
+         L"项"
+         L"。",
+         L"caprini vte dvt pe ram fxpg jmxsssz xsfx kpln 卡普里尼 静脉血栓 血栓风险 血栓评估 "
+         L"深静脉血栓 肺栓塞 静脉血栓栓塞症 外科血栓"},
+        kCapriniInputs, kCapriniOutputs, kCapriniRules, kCapriniExamples),
+    kCapriniReassess);
 
-extern constexpr ToolSpec kPaduaTool =
+constexpr ReassessRule kPaduaReassess[] = {
+    {"1", 0, L"手术后、转科、病情变化时及出院前再评估"},
+};
+extern constexpr ToolSpec kPaduaTool = with_reassessment(
     formula_tool({223, L"Padua 预测评分", L"静脉血栓栓塞症风险评分（内科住院患者）", L"护理评估",
                   L"Padua 预测评分（Barbar 2010，J Thromb Haemost）",
                   L"用于内科住院患者；外科手术患者请用 Caprini 评分。",
                   L"padua pps vte dvt pe ycpf pdw pdwpf 帕多瓦 静脉血栓 血栓风险 血栓评估 "
                   L"深静脉血栓 肺栓塞 内科血栓"},
-                 kPaduaInputs, kPaduaOutputs, kPaduaRules, kPaduaExamples);
+                 kPaduaInputs, kPaduaOutputs, kPaduaRules, kPaduaExamples),
+    kPaduaReassess);
 
-extern constexpr ToolSpec kNrs2002Tool = formula_tool(
-    {224, L"NRS 2002 营养风险筛查", L"成年住院患者营养风险筛查", L"护理评估",
-     L"NRS 2002（Kondrup "
-     L"2003，ESPEN）；CSPEN《营养风险筛查2002临床应用专家共识（2018版）》",
-     L"用于成年住院患者；营养状况与疾病严重程度各取最符合的一级。",
-     L"nrs nrs2002 espen cspen yyfxsc yyfx yysc 营养风险 营养筛查 营养风险筛查 营养不良 营养评估"},
-    kNrs2002Inputs, kNrs2002Outputs, kNrs2002Rules, kNrs2002Examples);
+constexpr ReassessRule kNrs2002Reassess[] = {
+    {"total>=3", 0, L"制定营养支持计划，病情变化时复评"},
+    {"1", 168, L"每周复筛"},
+};
+extern constexpr ToolSpec kNrs2002Tool = with_reassessment(
+    formula_tool({224, L"NRS 2002 营养风险筛查", L"成年住院患者营养风险筛查", L"护理评估",
+                  L"NRS 2002（Kondrup "
+                  L"2003，ESPEN）；CSPEN《营养风险筛查2002临床应用专家共识（2018版）》",
+                  L"用于成年住院患者；营养状况与疾病严重程度各取最符合的一级。",
+                  L"nrs nrs2002 espen cspen yyfxsc yyfx yysc 营养风险 营养筛查 营养风险筛查 "
+                  L"营养不良 营养评估"},
+                 kNrs2002Inputs, kNrs2002Outputs, kNrs2002Rules, kNrs2002Examples),
+    kNrs2002Reassess);
 
-extern constexpr ToolSpec kNortonTool =
+constexpr ReassessRule kNortonReassess[] = {
+    {"1", 0, L"病情变化时评估"},
+};
+extern constexpr ToolSpec kNortonTool = with_reassessment(
     formula_tool({225, L"Norton 压力性损伤风险评估", L"压力性损伤风险评估量表", L"护理评估",
                   L"Norton 量表（Norton 1962）；《临床护理实践指南（2011版）》",
                   L"分值越低风险越高；病情变化时及时复评。",
                   L"norton nd ycfxpg yc ylxss rc 诺顿 压疮 压疮风险 压力性损伤 褥疮 皮肤评估"},
-                 kNortonInputs, kNortonOutputs, kNortonRules, kNortonExamples);
+                 kNortonInputs, kNortonOutputs, kNortonRules, kNortonExamples),
+    kNortonReassess);
 
 extern constexpr ToolSpec kMnaSfTool =
     formula_tool({226, L"MNA-SF 微型营养评估简表", L"老年人营养筛查（6项，0–14分）", L"护理评估",

@@ -83,16 +83,30 @@ constexpr WorkedExample kMorseExamples[] = {
 
 }  // namespace
 
-extern constexpr ToolSpec kBradenTool =
+constexpr ReassessRule kBradenReassess[] = {
+    {"total<=9", 24, L"每日评估1次"},
+    {"total<=12", 24, L"每日评估1次"},
+    {"total<=14", 72, L"每72小时评估1次，病情变化时随时评估"},
+    {"total<=18", 72, L"每72小时评估1次，病情变化时随时评估"},
+    {"1", 0, L"病情变化时评估"},
+};
+extern constexpr ToolSpec kBradenTool = with_reassessment(
     formula_tool({216, L"Braden 压力性损伤评分", L"压力性损伤风险评估", L"护理评估",
                   L"Bergstrom N，Braden BJ 等，Nurs Res 1987；分级按国内护理常用界值",
-                  L"入院、病情变化及每周定期评估；分值越低风险越高。",
+                  L"入院时及病情变化时评估，复评时间见“建议下次评估”；分值越低风险越高。",
                   L"braden ylxsspf yc 压疮 压力性损伤 褥疮 皮肤"},
-                 kBradenInputs, kBradenOutputs, kBradenRules, kBradenExamples);
+                 kBradenInputs, kBradenOutputs, kBradenRules, kBradenExamples),
+    kBradenReassess);
 
-extern constexpr ToolSpec kMorseTool =
+constexpr ReassessRule kMorseReassess[] = {
+    {"total>=45", 24, L"每日评估1次，病情变化、转科、跌倒后随时评估"},
+    {"total>=25", 168, L"每周至少评估1次，病情变化、转科、跌倒后随时评估"},
+    {"1", 0, L"病情变化、转科、用药改变或跌倒后评估"},
+};
+extern constexpr ToolSpec kMorseTool = with_reassessment(
     formula_tool({217, L"Morse 跌倒风险评分", L"住院患者跌倒风险评估", L"护理评估",
                   L"Morse JM 等，Can J Aging 1989；界值 25、45 分为原量表默认值",
                   L"界值可按本院规定调整；评估后落实相应防跌倒措施并记录。",
                   L"morse ddfxpf 跌倒 坠床 防跌倒 跌倒风险"},
-                 kMorseInputs, kMorseOutputs, kMorseRules, kMorseExamples);
+                 kMorseInputs, kMorseOutputs, kMorseRules, kMorseExamples),
+    kMorseReassess);

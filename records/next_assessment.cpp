@@ -35,21 +35,22 @@ NextAssessment next_assessment(const ToolSpec& tool, const double* input_values,
     return next;
 }
 
-void next_assessment_advice(const NextAssessment& next, wchar_t* out, std::int32_t capacity) {
-    wchar_t due[kTimeText];
-    switch (next.kind) {
-        case NextKind::Timed:
-            local_time_write_minutes(next.due, due, kTimeText);
-            text_format(out, capacity, L"建议下次评估：%ls 前（%ls）",
-                        static_cast<const wchar_t*>(due), next.text);
-            return;
-        case NextKind::OnChange:
-            text_format(out, capacity, L"建议下次评估：%ls", next.text);
-            return;
-        default:
-            text_copy(out, capacity, L"");
-            return;
+void next_assessment_when(const NextAssessment& next, wchar_t* out, std::int32_t capacity) {
+    if (next.kind == NextKind::Timed) {
+        wchar_t due[kTimeText];
+        local_time_write_minutes(next.due, due, kTimeText);
+        text_format(out, capacity, L"%ls 前（%ls）", static_cast<const wchar_t*>(due), next.text);
+    } else {
+        text_copy(out, capacity, next.kind == NextKind::OnChange ? next.text : L"");
     }
+}
+
+void next_assessment_advice(const NextAssessment& next, wchar_t* out, std::int32_t capacity) {
+    text_copy(out, capacity, L"");
+    if (next.kind == NextKind::None) return;
+    wchar_t when[kNextTextCapacity];
+    next_assessment_when(next, when, kNextTextCapacity);
+    text_format(out, capacity, L"建议下次评估：%ls", static_cast<const wchar_t*>(when));
 }
 
 void next_assessment_field(const NextAssessment& next, wchar_t* out, std::int32_t capacity) {

@@ -15,13 +15,18 @@ const wchar_t* separator(const wchar_t* folder) {
 
 }  // namespace
 
-bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path,
-                      std::int32_t capacity) {
-    if (!platform().records_folder(folder, capacity).found) return false;
+bool record_file_in(const wchar_t* folder, std::int32_t tool_id, wchar_t* path,
+                    std::int32_t capacity) {
     wchar_t name[kRecordNameCapacity];
     record_file_name(tool_id, name, kRecordNameCapacity);
     return text_format(path, capacity, L"%ls%ls%ls", folder, separator(folder),
                        static_cast<const wchar_t*>(name)) >= 0;
+}
+
+bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path,
+                      std::int32_t capacity) {
+    return platform().records_folder(folder, capacity).found &&
+           record_file_in(folder, tool_id, path, capacity);
 }
 
 AppendResult record_save(const SavedResult& saved, wchar_t* path, std::int32_t capacity) {

@@ -22,6 +22,10 @@ struct SavedResult {
     LocalTime computed_at;
 };
 
+// The tool's record file in the folder ("<folder>\T216.csv", the folder's own separator).
+bool record_file_in(const wchar_t* folder, std::int32_t tool_id, wchar_t* path,
+                    std::int32_t capacity);
+
 // The tool's record file in the folder in use ("<folder>\T216.csv"); false when no folder can
 // be had. folder receives the folder itself.
 bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path,

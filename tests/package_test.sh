@@ -63,11 +63,26 @@ check "the installed program's validation exits 0" \
   wine "$program_dir/sorvane.exe" --validate "$(winepath -w "$validation")"
 check "every case passed" grep -qE $'^TOTAL\\|[0-9]+\\|0\r$' "$validation"
 
+policy_folder() {
+  wine reg query 'HKLM\SOFTWARE\Policies\TalvoMed\Sorvane' /v RecordsFolder 2>/dev/null |
+    tr -d '\r' | awk '$1 == "RecordsFolder" {print $3}'
+}
+check "without RECORDSDIR no records-folder policy is written" test -z "$(policy_folder)"
+
 newer="$(echo "$version" | awk -F. '{printf "%d.%d.%d", $1, $2, $3 + 1}')"
 PACKAGE_VERSION="$newer" PACKAGE_DIR="$work/newer" scripts/package.sh >/dev/null
-check "a newer build installs over it" wine msiexec /i "$work/newer/sorvane-$newer-x64.msi" /qn
+check "a newer build installs over it, with a ward's records folder" \
+  wine msiexec /i "$work/newer/sorvane-$newer-x64.msi" /qn 'RECORDSDIR=C:\ward\records'
 check "one version is installed, the newer" \
   test "$(uninstall_entries)/$(installed_version)" = "1/$newer"
+check "RECORDSDIR is written as the policy value RecordsFolder" \
+  test "$(policy_folder)" = 'C:\ward\records'
+ward="$WINEPREFIX/drive_c/ward/records"
+check "a save from the command line goes to the ward's folder" \
+  wine "$program_dir/sorvane.exe" --selftest "$(winepath -w "$work/saved.txt")" --tool 216 \
+  --patient 2026001234 --bed 12 --save
+check "the ward's folder holds the record with the patient" \
+  grep -q ',2026001234,12,' "$ward/T216.csv"
 
 mkdir -p "$records"
 printf '\xEF\xBB\xBF时间,工具,总胆固醇,结果\r\nkept,Sorvane,总胆固醇=5.2,x\r\n' >"$records/T078.csv"
@@ -76,6 +91,8 @@ check "silent uninstall exits 0" wine msiexec /x "$work/newer/sorvane-$newer-x64
 check "the program is gone" test ! -e "$program_dir/sorvane.exe"
 check "the shortcut is gone" test -z "$(find "$WINEPREFIX/drive_c" -iname 'Sorvane.lnk')"
 check "Programs and Features no longer lists it" test "$(uninstall_entries)" = 0
+check "the records-folder policy is gone with it" test -z "$(policy_folder)"
+check "the ward's records stay" test -s "$ward/T216.csv"
 check "the records stay byte for byte" cmp -s "$records/T078.csv" "$work/T078.before"
 
 echo "package: $passes passed, $failures failed"

@@ -90,6 +90,19 @@ void show_no_items_checked(HWND list) {
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
 }
 
+void show_items_checked(HWND list, CheckedItems checked) {
+    show_no_items_checked(list);
+    auto count = static_cast<std::int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (std::int32_t k = 0; k < count && k < kMaxChecklistItems; ++k) {
+        if (((checked >> k) & 1U) == 0) continue;
+        LVITEMW item = {};
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(2);
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(k),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 CheckedItems checked_items(HWND list) {
     auto count = static_cast<std::int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     CheckedItems checked = 0;

@@ -1,5 +1,6 @@
 // The commands behind the buttons: compute, copy, clear and About. Saving is in record_file.cpp.
 #include "engine/wide_text.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
 #include "version.h"
 
@@ -7,7 +8,7 @@ namespace {
 
 constexpr std::int32_t kWindowDetail = kLastResultCapacity;
 constexpr std::int32_t kInputMessage = 256;
-constexpr std::int32_t kAboutText = 1400;
+constexpr std::int32_t kAboutText = 2048;
 constexpr int kClipboardAttempts = 6;
 constexpr DWORD kClipboardPause = 20;
 constexpr const wchar_t* kImplausibleNotice = L"输入不合理，请核对后重新计算";
@@ -68,6 +69,19 @@ bool open_clipboard() {
     return false;
 }
 
+// The next assessment's advice under the outputs, for an assessment tool with a table.
+void show_next_assessment(wchar_t* detail) {
+    const ToolSpec& tool = *g_window.tool;
+    double outputs[kMaxValues] = {};
+    tool_evaluate_outputs(tool, g_window.inputs.values, outputs);
+    g_window.next = next_assessment(tool, g_window.inputs.values, outputs, g_window.computed_at);
+    wchar_t advice[kNextTextCapacity];
+    next_assessment_advice(g_window.next, advice, kNextTextCapacity);
+    if (advice[0] == L'\0') return;
+    text_append(detail, kWindowDetail, L"\r\n");
+    text_append(detail, kWindowDetail, advice);
+}
+
 }  // namespace
 
 bool has_kept_result(const wchar_t* not_calculated_notice) {
@@ -85,12 +99,13 @@ void compute_command() {
     if (!read_inputs(inputs)) return;
     const ToolSpec& tool = *g_window.tool;
     g_window.inputs = inputs;
-    GetLocalTime(&g_window.computed_at);
+    g_window.computed_at = platform().now();
     wchar_t detail[kWindowDetail];
     wchar_t verdict[kVerdictCapacity];
     tool_compute(tool, g_window.inputs.values, detail, kWindowDetail, verdict, kVerdictCapacity,
                  &g_window.verdict_level, g_window.last_result, kLastResultCapacity);
     g_window.result_implausible = tool_inputs_implausible(tool, g_window.inputs.values);
+    show_next_assessment(detail);
 
     g_window.summary_text[0] = L'\0';
     SetWindowTextW(g_window.result_edit, detail);
@@ -157,5 +172,12 @@ void about_command() {
                 L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
                 L"版本 V%ls    官网：%ls",
                 tool.title, tool.category, tool.basis, TALVO_VERSION_WIDE, kWebAddress);
+    // A ward's shared folder is named, so that a nurse can tell where the records go; the
+    // user's own folder is what the program always used.
+    wchar_t folder[kRecordPathCapacity];
+    if (platform().records_folder(folder, kRecordPathCapacity).shared) {
+        text_append(text, kAboutText, L"\r\n\r\n记录文件夹（病区共享）：");
+        text_append(text, kAboutText, folder);
+    }
     MessageBoxW(g_window.main_window, text, L"关于本工具", MB_ICONINFORMATION);
 }

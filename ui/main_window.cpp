@@ -257,7 +257,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
+int run_main_window(HINSTANCE instance, const ToolSpec* tool, const CommandLine& launch) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     g_window.instance = instance;
@@ -277,6 +277,7 @@ int run_main_window(HINSTANCE instance, const ToolSpec* tool) {
     ShowWindow(g_window.main_window, SW_SHOW);
     UpdateWindow(g_window.main_window);
     focus_first_input();
+    apply_launch(launch);
 
     HACCEL record_keys = create_record_accelerators();
     MSG message;

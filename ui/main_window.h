@@ -6,6 +6,9 @@
 #include <cstdint>
 
 #include "engine/tool_spec.h"
+#include "records/next_assessment.h"
+#include "records/patient.h"
+#include "records/record_save.h"
 
 enum ControlId : int {
     ID_COMPUTE = 1001,
@@ -16,6 +19,8 @@ enum ControlId : int {
     ID_OPEN_RECORDS = 1006,
     ID_FIND_TOOL = 1007,
     ID_PRINT = 1012,
+    ID_SET_PATIENT = 1013,
+    ID_CLEAR_PATIENT = 1014,
     ID_INPUT_FIRST = 2000,
     ID_RESULT = 3000,
     ID_TOOL_FIRST = 4000,  // the menu item of catalogue entry i is ID_TOOL_FIRST + i
@@ -62,13 +67,22 @@ struct MainWindowState {
     wchar_t status_text[kStatusCapacity];
     InputState inputs;        // the inputs of the kept result
     bool result_implausible;  // the last calculation's inputs were implausible: nothing kept
-    SYSTEMTIME computed_at;   // when the kept result was calculated, for its printed sheet
+    LocalTime computed_at;    // when the kept result was calculated: its sheet, its next due
+    NextAssessment next;      // when the kept result's assessment is due again
+    Patient patient;          // the patient every result belongs to until cleared; may be unset
+    wchar_t result_file[kRecordPathCapacity];  // "--result-file": every save writes it too
 };
 
 extern MainWindowState g_window;
 
+struct CommandLine;
+
 // Creates the window and runs the message loop; 1 when the window cannot be created, else 0.
-int run_main_window(HINSTANCE instance, const ToolSpec* tool);
+// The command line's patient, inputs and result file are applied once the window shows.
+int run_main_window(HINSTANCE instance, const ToolSpec* tool, const CommandLine& launch);
+
+// A start from the hospital system (launch.cpp): the patient set, the named inputs filled in.
+void apply_launch(const CommandLine& command);
 
 // A place in the client area.
 struct Box {
@@ -103,6 +117,9 @@ void destroy_input_rows();
 bool form_input_read(std::int32_t i, double* value, CheckedItems* checked);
 // Puts every input back to its default.
 void show_default_inputs();
+// Shows a value in input i's control as the form would hold it (a number as its shortest text,
+// a choice by its option, a checklist by its checked items, a date as YYYY-MM-DD).
+void show_input_value(std::int32_t i, double value, CheckedItems checked);
 // The focus in the first input, or in the window when the tool has none.
 void focus_first_input();
 // Puts the caret in input i's control, a box with its text selected so the next keys replace it.
@@ -114,6 +131,7 @@ bool move_input_focus(const MSG& message);
 // below a label that counts the checked items and their points.
 HWND create_checklist(const InputSpec& input, std::int32_t row_top, int id);
 void show_no_items_checked(HWND list);
+void show_items_checked(HWND list, CheckedItems checked);
 CheckedItems checked_items(HWND list);
 // The label's text: "<label>（已选 n 项，m 分）".
 void show_checklist_count(std::int32_t i);
@@ -128,6 +146,8 @@ HACCEL create_record_accelerators();
 void check_open_tool();
 // Opens the tool in the window: a new form, texts and an empty result.
 void select_tool(const ToolSpec* tool);
+// The title bar: the tool's title, and the patient's bed and name when one is set.
+void show_window_title();
 // Menu commands beyond the buttons; false for an id that is none of them.
 bool menu_command(WORD id);
 
@@ -152,6 +172,12 @@ void copy_result_command();
 void clear_command();
 void about_command();
 void open_records_command();
+// The patient (patient_dialog.cpp): "录入患者…" (Ctrl+I) sets the patient and the assessor,
+// "清除患者" clears them; the header, the title bar and every save then name them.
+void set_patient_command();
+void clear_patient_command();
+// Sets the patient and shows it everywhere it shows.
+void show_patient(const Patient& patient);
 // Printing the kept result (print_command.cpp): "打印…" and Ctrl+P.
 void print_command();
 bool is_print_key(const MSG& message);

@@ -43,6 +43,9 @@ constexpr Box kAccentBox = {0, 0, 8, 88};
 constexpr Box kTitleBox = {26, 12, 700, 38};
 constexpr Box kSubtitleBox = {28, 48, 720, 28};
 constexpr Box kWebAddressBox = {240, 8, 214, 26};
+// The patient at the right of the subtitle line, counted from the right edge like the address.
+constexpr Box kPatientBox = {470, 50, 450, 26};
+constexpr int kSubtitleWidthWithPatient = 500;
 constexpr Box kInputPanel = {20, 96, 440, 552};
 constexpr Box kResultPanel = {476, 96, 524, 552};
 constexpr Box kPanelTitle = {16, 8, 300, 30};  // relative to its panel
@@ -110,10 +113,19 @@ void paint_header(HDC dc, int width) {
     wchar_t line[256];
     text_format(line, 256, L"%ls  ·  %ls", tool.category,
                 tool.subtitle != nullptr ? tool.subtitle : L"");
-    draw_text_box(dc, scaled(kSubtitleBox), line, kHeaderLine, g_window.caption_font, DT_LEFT);
+    bool patient = patient_is_set(g_window.patient);
+    Box subtitle = kSubtitleBox;
+    if (patient) subtitle.width = kSubtitleWidthWithPatient;
+    draw_text_box(dc, scaled(subtitle), line, kHeaderLine, g_window.caption_font, DT_LEFT);
     Box web = scaled(kWebAddressBox);
     web.x = width - web.x;
     draw_text_box(dc, web, kWebAddress, kWebAddressText, g_window.small_font, DT_RIGHT);
+    if (!patient) return;
+    wchar_t header[256];
+    patient_header_text(g_window.patient, header, 256);
+    Box place = scaled(kPatientBox);
+    place.x = width - place.x;
+    draw_text_box(dc, place, header, kTitleText, g_window.caption_font, DT_RIGHT);
 }
 
 void paint_panel(HDC dc, const Box& panel, const wchar_t* title) {

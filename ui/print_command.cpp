@@ -87,7 +87,8 @@ void print_command() {
     if (!has_kept_result(L"请先点击“计算”生成结果。")) return;
     static Sheet sheet;
     wchar_t reason[kReasonCapacity];
-    if (!sheet_compose(*g_window.tool, g_window.inputs, sheet_time(g_window.computed_at), sheet,
+    const ResultContext context = {&g_window.patient, &g_window.next};
+    if (!sheet_compose(*g_window.tool, g_window.inputs, g_window.computed_at, context, sheet,
                        reason, kReasonCapacity)) {
         MessageBoxW(g_window.main_window, reason, L"提示", MB_ICONINFORMATION);
         return;

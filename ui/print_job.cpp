@@ -138,10 +138,6 @@ bool printer_name(const wchar_t* printer, wchar_t* name, wchar_t* reason, std::i
 
 }  // namespace
 
-LocalTime sheet_time(const SYSTEMTIME& time) {
-    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
-}
-
 std::int32_t print_sheet_document(HDC printer, const Sheet& sheet, const wchar_t* document,
                                   std::int32_t copies, wchar_t* reason, std::int32_t capacity) {
     PrinterFonts fonts = {printer, {}};
@@ -152,12 +148,8 @@ std::int32_t print_sheet_document(HDC printer, const Sheet& sheet, const wchar_t
     return pages;
 }
 
-std::int32_t print_tool_sheet(const ToolSpec& tool, const InputState& inputs,
+std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document,
                               const wchar_t* printer, wchar_t* reason, std::int32_t capacity) {
-    static Sheet sheet;
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    if (!sheet_compose(tool, inputs, sheet_time(now), sheet, reason, capacity)) return -1;
     wchar_t name[kPrinterNameCapacity];
     if (!printer_name(printer, name, reason, capacity)) return -1;
     HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, nullptr);
@@ -165,7 +157,7 @@ std::int32_t print_tool_sheet(const ToolSpec& tool, const InputState& inputs,
         text_format(reason, capacity, L"无法连接打印机：%ls", static_cast<const wchar_t*>(name));
         return -1;
     }
-    std::int32_t pages = print_sheet_document(dc, sheet, tool.title, 1, reason, capacity);
+    std::int32_t pages = print_sheet_document(dc, sheet, document, 1, reason, capacity);
     DeleteDC(dc);
     return pages;
 }

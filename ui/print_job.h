@@ -12,10 +12,7 @@
 std::int32_t print_sheet_document(HDC printer, const Sheet& sheet, const wchar_t* document,
                                   std::int32_t copies, wchar_t* reason, std::int32_t capacity);
 
-// The tool's sheet on these inputs, stamped with the time now, to the named printer (empty: the
-// default one) without asking: the command line's printer.
-std::int32_t print_tool_sheet(const ToolSpec& tool, const InputState& inputs,
+// A composed sheet to the named printer (empty: the default one) without asking: the command
+// line's printer.
+std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document,
                               const wchar_t* printer, wchar_t* reason, std::int32_t capacity);
-
-// The local time as the sheet shows it.
-LocalTime sheet_time(const SYSTEMTIME& time);

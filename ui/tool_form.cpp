@@ -172,6 +172,26 @@ void show_default_inputs() {
     }
 }
 
+void show_input_value(std::int32_t i, double value, CheckedItems checked) {
+    const InputSpec& input = g_window.tool->inputs[i];
+    HWND control = g_window.input_edits[i];
+    switch (input_kind(input)) {
+        case InputKind::Choice:
+            SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(choice_index(input, value)), 0);
+            return;
+        case InputKind::Checklist:
+            show_items_checked(control, checked);
+            show_checklist_count(i);
+            return;
+        default: {
+            wchar_t text[kInputTextCapacity];
+            write_input_text(input, value, checked, text, kInputTextCapacity);
+            SetWindowTextW(control, text);
+            return;
+        }
+    }
+}
+
 void focus_first_input() {
     SetFocus(form_input_count() > 0 ? g_window.input_edits[0] : g_window.main_window);
 }

@@ -49,6 +49,9 @@ void check_open_tool() {
 HMENU create_main_menu() {
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_tools_menu()), L"工具(&T)");
+    HMENU patient = create_popup(ID_SET_PATIENT, L"录入患者…\tCtrl+I");
+    AppendMenuW(patient, MF_STRING, ID_CLEAR_PATIENT, L"清除患者");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(patient), L"患者(&P)");
     HMENU records = create_popup(ID_SAVE_RECORD, L"保存记录\tCtrl+S");
     AppendMenuW(records, MF_STRING, ID_COPY_RESULT, L"复制结果\tCtrl+Shift+C");
     AppendMenuW(records, MF_STRING, ID_CLEAR, L"清空重填\tCtrl+N");
@@ -64,6 +67,7 @@ HMENU create_main_menu() {
 // Copying the result is Ctrl+Shift+C: Ctrl+C stays the copy of the text selected in a box.
 HACCEL create_record_accelerators() {
     ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'S', ID_SAVE_RECORD},
+                    {FCONTROL | FVIRTKEY, 'I', ID_SET_PATIENT},
                     {FCONTROL | FSHIFT | FVIRTKEY, 'C', ID_COPY_RESULT},
                     {FCONTROL | FVIRTKEY, 'N', ID_CLEAR}};
     return CreateAcceleratorTableW(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
@@ -78,7 +82,7 @@ void select_tool(const ToolSpec* tool) {
     g_window.result_implausible = false;
     g_window.summary_text[0] = L'\0';
     g_window.verdict_level = 0;
-    SetWindowTextW(g_window.main_window, tool->title);
+    show_window_title();
     SetWindowTextW(g_window.verdict_label, kVerdictPrompt);
     SetWindowTextW(g_window.result_edit, L"");
     show_tool_texts();
@@ -89,7 +93,28 @@ void select_tool(const ToolSpec* tool) {
     focus_first_input();
 }
 
+void show_window_title() {
+    const wchar_t* title = g_window.tool->title;
+    if (!patient_is_set(g_window.patient)) {
+        SetWindowTextW(g_window.main_window, title);
+        return;
+    }
+    wchar_t patient[kStatusCapacity];
+    wchar_t text[kStatusCapacity];
+    patient_short_text(g_window.patient, patient, kStatusCapacity);
+    text_format(text, kStatusCapacity, L"%ls - %ls", title, static_cast<const wchar_t*>(patient));
+    SetWindowTextW(g_window.main_window, text);
+}
+
 bool menu_command(WORD id) {
+    if (id == ID_SET_PATIENT) {
+        set_patient_command();
+        return true;
+    }
+    if (id == ID_CLEAR_PATIENT) {
+        clear_patient_command();
+        return true;
+    }
     if (id == ID_OPEN_RECORDS) {
         open_records_command();
         return true;
