@@ -1,0 +1,11 @@
+// "--list-records": a tool's record file as lines a script reads, oldest first.
+#pragma once
+
+// Writes "RECORD|time|住院号|床号|姓名|评估人|level word|主要结果|下次评估|inputs" per row (the
+// inputs as stored, joined by ";"), "BAD|line|reason" per row that cannot be read, in file order
+// among them, and "TOTAL|rows|bad" last; CR LF lines, UTF-8 without a byte-order mark. With an
+// admission number only that patient's rows are listed; bad rows always are. A missing record
+// file lists nothing. A line break or "|" inside a field becomes a space, so a hand-edited file
+// cannot break a line. 0, or kSelftestNotWritten when the list could not be written whole.
+int record_list_run(const wchar_t* csv_path, const wchar_t* admission_filter,
+                    const wchar_t* out_path);
