@@ -9,18 +9,18 @@
 namespace {
 
 std::wstring g_printer;
-std::int32_t g_tool_id = 0;
-double g_first_input = 0;
+std::wstring g_document;
+std::wstring g_sheet_text;
 
-std::int32_t two_pages(const ToolSpec& tool, const InputState& inputs, const wchar_t* printer,
+std::int32_t two_pages(const Sheet& sheet, const wchar_t* document, const wchar_t* printer,
                        wchar_t*, std::int32_t) {
     g_printer = printer;
-    g_tool_id = tool.id;
-    g_first_input = inputs.values[0];
+    g_document = document;
+    g_sheet_text.assign(sheet.text, static_cast<std::size_t>(sheet.text_length));
     return 2;
 }
 
-std::int32_t out_of_paper(const ToolSpec&, const InputState&, const wchar_t*, wchar_t* reason,
+std::int32_t out_of_paper(const Sheet&, const wchar_t*, const wchar_t*, wchar_t* reason,
                           std::int32_t capacity) {
     swprintf(reason, static_cast<std::size_t>(capacity), L"%ls", L"打印机缺纸");
     return -1;
@@ -70,7 +70,7 @@ TEST(SelftestPrint, ReportLineAndExitCode) {
     std::string path = test_file_path("print_selftest.txt");
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
-        g_tool_id = 0;
+        g_document.clear();
         CommandLine command;
         std::wstring line = L"s.exe --selftest \"" + widen(path) + L"\" " + row.arguments;
         read_command_line(line.c_str(), command);
@@ -86,8 +86,18 @@ TEST(SelftestPrint, ReportLineAndExitCode) {
         command);
     EXPECT_EQ(run_command_line(command, two_pages), 0);
     EXPECT_EQ(g_printer, L"PDF");
-    EXPECT_EQ(g_tool_id, 211);
-    EXPECT_EQ(g_first_input, 80);
+    EXPECT_EQ(g_document, L"CHA2DS2-VASc 评分");
+    EXPECT_NE(g_sheet_text.find(L"80"), std::wstring::npos);
+    // A patient on the command line is named on the sheet, the handwritten line filled in.
+    read_command_line((L"s.exe --selftest \"" + widen(path) +
+                       L"\" --tool 216 --patient 2026001234 --bed 12 --name 张三 --assessor 李敏 "
+                       L"--print")
+                          .c_str(),
+                      command);
+    EXPECT_EQ(run_command_line(command, two_pages), 0);
+    EXPECT_NE(g_sheet_text.find(L"姓名 张三  床号 12  住院号 2026001234"), std::wstring::npos);
+    EXPECT_NE(g_sheet_text.find(L"评估人：李敏"), std::wstring::npos);
+    EXPECT_NE(g_sheet_text.find(L"下次评估："), std::wstring::npos);
 }
 
 }  // namespace
