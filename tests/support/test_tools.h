@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/tool_spec.h"
+#include "platform/platform.h"
 
 // The self-test report of the built-in tool, byte for byte.
 extern const char kBuiltinReport[];
@@ -22,3 +23,16 @@ std::wstring widen(const std::string& text);
 ToolSpec make_tool(const InputSpec* inputs, std::int32_t input_count, const OutputSpec* outputs,
                    std::int32_t output_count, const VerdictRule* rules = nullptr,
                    std::int32_t rule_count = 0, ReportKind report_kind = 0);
+
+// While it lives, the records folder is a fresh folder of the test run's own (made on the first
+// save) and the clock stands at the given time: no test touches a user's records.
+struct TestRecords {
+    explicit TestRecords(const char* name, const LocalTime& now = {2026, 12, 9, 8, 30, 0});
+    ~TestRecords();
+    TestRecords(const TestRecords&) = delete;
+    TestRecords& operator=(const TestRecords&) = delete;
+    // The tool's record file in the folder.
+    std::string file(std::int32_t tool_id) const;
+    std::string folder;
+    PlatformOps previous;
+};
