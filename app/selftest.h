@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/tool_spec.h"
+#include "records/next_assessment.h"
+#include "records/patient.h"
 
 // Exit codes of the self-test.
 constexpr int kSelftestPassed = 0;
@@ -13,11 +15,27 @@ constexpr int kSelftestUsage = 4;
 
 // The report path holds at most this many units with its terminator.
 constexpr std::int32_t kSelftestPathCapacity = 520;
+// Room for the longest report: 16 OUT lines, a detail of 8191 characters, the patient and the
+// next assessment, so nothing is cut.
+constexpr std::int32_t kSelftestReportCapacity = 24576;
+
+// What a report says after ERRORS: the patient and the next assessment, when there are.
+struct ReportExtras {
+    const Patient* patient;      // null or not set: no PATIENT line
+    const NextAssessment* next;  // null or none due: no NEXT line
+};
 
 int selftest_run(const wchar_t* path);                             // the built-in tool
 int selftest_run_tool(const ToolSpec& tool, const wchar_t* path);  // any descriptor
 // Any descriptor on the given input values, one per input.
 int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path);
+// The same with the patient and the next assessment after ERRORS.
+int selftest_run_with(const ToolSpec& tool, const double* input_values,
+                      const ReportExtras& extras, const wchar_t* path);
+
+// The report into report; returns how many outputs failed.
+std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
+                              const ReportExtras& extras, wchar_t* report, std::int32_t capacity);
 
 // The report of a command line that cannot be carried out: the one line "USAGE|<reason>";
 // kSelftestUsage, or kSelftestNotWritten when the report cannot be written.

@@ -216,3 +216,24 @@ extern const ToolSpec kDicTool;
 extern const ToolSpec kKhoranaTool;
 extern const ToolSpec kLabUnitsTool;
 extern const ToolSpec kTemperaturePressureTool;
+// Bleeding, coronary, heart-failure, liver and pulmonary-embolism scores
+// (bleeding_heart_liver_tools.cpp).
+extern const ToolSpec kImproveBleedingTool;
+extern const ToolSpec kGraceTool;
+extern const ToolSpec kKillipTool;
+extern const ToolSpec kMeld3Tool;
+extern const ToolSpec kGenevaTool;
+// Bedside assessments: pain in children, muscle strength, delirium, pressure injury in children
+// (nursing_icu_tools.cpp).
+extern const ToolSpec kFlaccTool;
+extern const ToolSpec kMuscleGradeTool;
+extern const ToolSpec kCamIcuTool;
+extern const ToolSpec kBradenQTool;
+// Physician scores: comorbidity, perioperative risk, pneumonia, PE rule-out, sore throat, opioids
+// (physician_score_tools.cpp).
+extern const ToolSpec kCharlsonTool;
+extern const ToolSpec kRcriTool;
+extern const ToolSpec kPsiTool;
+extern const ToolSpec kPercTool;
+extern const ToolSpec kCentorTool;
+extern const ToolSpec kMmeTool;

@@ -56,10 +56,17 @@ ToolList tool_catalogue() {
         &kLdlTool,
         &kChadsVaTool,
         &kBloodPressureGradeTool,
+        &kGraceTool,
+        &kKillipTool,
+        &kGenevaTool,
+        &kRcriTool,
+        &kPercTool,
         // 呼吸
         &kCurb65Tool,
         &kPredictedWeightTool,
         &kOxygenCylinderTool,
+        &kPsiTool,
+        &kCentorTool,
         // 重症与评分
         &kGcsTool,
         &kQsofaTool,
@@ -73,6 +80,8 @@ ToolList tool_catalogue() {
         &kSirsTool,
         &kRoxTool,
         &kAaGradientTool,
+        &kCamIcuTool,
+        &kCharlsonTool,
         // 消化与肝病
         &kMeldTool,
         &kChildPughTool,
@@ -82,16 +91,19 @@ ToolList tool_catalogue() {
         &kApriTool,
         &kBlatchfordTool,
         &kBisapTool,
+        &kMeld3Tool,
         // 血液
         &kAncTool,
         &kFourTTool,
         &kDicTool,
         &kKhoranaTool,
+        &kImproveBleedingTool,
         // 神经
         &kNihssTool,
         &kRankinTool,
         &kAbcd2Tool,
         &kIchScoreTool,
+        &kMuscleGradeTool,
         // 精神与老年
         &kPhq9Tool,
         &kGad7Tool,
@@ -117,6 +129,8 @@ ToolList tool_catalogue() {
         &kNews2Tool,
         &kPainScoreTool,
         &kWaterSwallowTool,
+        &kFlaccTool,
+        &kBradenQTool,
         // 用药
         &kWeightDoseTool,
         &kDosingTableTool,
@@ -131,6 +145,7 @@ ToolList tool_catalogue() {
         &kSteroidTool,
         &kHeparinTool,
         &kGanzoniTool,
+        &kMmeTool,
         // 护理与排班
         &kRosterTool,
         &kHandoverTool,

@@ -1,7 +1,7 @@
 // The POSIX side of the platform seam: wide text is UTF-32 here.
 #include <ctime>
 
-#include "platform/platform.h"
+#include "platform/platform_posix.h"
 
 namespace {
 
@@ -53,22 +53,35 @@ CivilDate posix_today() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-// Wide paths hold plain characters here; they are passed on as UTF-8.
 std::FILE* posix_open_file(const wchar_t* path, const char* mode) {
-    constexpr std::int32_t kPathBytes = 4096;
-    char narrow[kPathBytes];
+    char narrow[kPosixPathBytes];
+    return posix_narrow_path(path, narrow, kPosixPathBytes) ? std::fopen(narrow, mode) : nullptr;
+}
+
+LocalTime posix_now() {
+    std::time_t now = std::time(nullptr);
+    std::tm local = {};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+constexpr PlatformOps kPosixOps = {posix_utf8_from_wide, posix_today,          posix_open_file,
+                                   posix_now,            posix_records_folder, posix_make_folder,
+                                   posix_append_record};
+
+}  // namespace
+
+// Wide paths hold plain characters here; they are passed on as UTF-8.
+bool posix_narrow_path(const wchar_t* path, char* out, std::int32_t capacity) {
     std::int32_t length = 0;
     while (path[length] != L'\0')
         ++length;
-    std::int32_t bytes = posix_utf8_from_wide(path, length, narrow, kPathBytes - 1);
-    if (bytes < 0) return nullptr;
-    narrow[bytes] = '\0';
-    return std::fopen(narrow, mode);
+    std::int32_t bytes = posix_utf8_from_wide(path, length, out, capacity - 1);
+    if (bytes < 0) return false;
+    out[bytes] = '\0';
+    return true;
 }
-
-constexpr PlatformOps kPosixOps = {posix_utf8_from_wide, posix_today, posix_open_file};
-
-}  // namespace
 
 const PlatformOps& platform_system() {
     return kPosixOps;

@@ -3,7 +3,7 @@
 
 #include <cwchar>
 
-#include "platform/platform.h"
+#include "platform/platform_win32.h"
 
 namespace {
 
@@ -27,7 +27,15 @@ std::FILE* win32_open_file(const wchar_t* path, const char* mode) {
     return _wfopen(path, wide_mode);
 }
 
-constexpr PlatformOps kWin32Ops = {win32_utf8_from_wide, win32_today, win32_open_file};
+LocalTime win32_now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+constexpr PlatformOps kWin32Ops = {win32_utf8_from_wide, win32_today,          win32_open_file,
+                                   win32_now,            win32_records_folder, win32_make_folder,
+                                   win32_append_record};
 
 }  // namespace
 

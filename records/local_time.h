@@ -1,16 +1,9 @@
-// A local date and time to the second, as the records write it.
+// Local times as the records write and read them, and the arithmetic of due times.
 #pragma once
 
 #include <cstdint>
 
-struct LocalTime {
-    std::int32_t year;
-    std::int32_t month;
-    std::int32_t day;
-    std::int32_t hour;
-    std::int32_t minute;
-    std::int32_t second;
-};
+#include "platform/platform.h"
 
 // The time plus whole hours, across midnights, month ends and leap days.
 LocalTime local_time_add_hours(const LocalTime& time, std::int64_t hours);

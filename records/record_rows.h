@@ -8,8 +8,7 @@
 #include "records/local_time.h"
 #include "records/patient.h"
 
-// Room for a row with a report's whole text, every character quoted, and 16 inputs.
-constexpr std::int32_t kRecordRowCapacity = 24576;
+constexpr std::int32_t kRecordRowCapacity = kAppendRowCapacity;
 constexpr std::int32_t kRecordNameCapacity = 32;
 
 // What a row says after the result, so that the records can be read back by patient and due

@@ -35,7 +35,7 @@ TEST(Catalogue, EveryWorkedExamplePasses) {
 
 TEST(Catalogue, IdsAndReportKinds) {
     ToolList list = tool_catalogue();
-    EXPECT_EQ(list.count, 115);
+    EXPECT_EQ(list.count, 130);
     EXPECT_EQ(list.tools[0], builtin_tool());
     std::set<std::int32_t> ids;
     std::multiset<ReportKind> kinds;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/record_append.h"
+#include "platform/platform.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 3) return 2;
@@ -12,7 +12,7 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < 200; ++i) {
         std::wstring row = std::wstring(argv[2]) + L"," + std::to_wstring(i) +
                            L",一行完整的记录，足够长以便交错时能被看出\r\n";
-        if (append_record_file(argv[1], L"时间,工具,结果\r\n", row.c_str()) !=
+        if (platform().append_record(argv[1], L"时间,工具,结果\r\n", row.c_str()) !=
             AppendResult::Written) {
             ++failures;
         }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/test_tools.h"
-#include "ui/record_append.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -63,17 +63,17 @@ TEST(RecordAppend, TwoProcessesLeaveEveryRowWhole) {
 // A file held without sharing, as a spreadsheet holds it, is said to be in use.
 TEST(RecordAppend, HeldFileIsInUse) {
     std::wstring file = widen(test_file_path("T901.csv"));
-    ASSERT_EQ(append_record_file(file.c_str(), L"h\r\n", L"1\r\n"), AppendResult::Written);
+    ASSERT_EQ(platform().append_record(file.c_str(), L"h\r\n", L"1\r\n"), AppendResult::Written);
     HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(append_record_file(file.c_str(), L"h\r\n", L"2\r\n"), AppendResult::InUse);
+    EXPECT_EQ(platform().append_record(file.c_str(), L"h\r\n", L"2\r\n"), AppendResult::InUse);
     CloseHandle(held);
-    EXPECT_EQ(append_record_file(file.c_str(), L"h\r\n", L"3\r\n"), AppendResult::Written);
+    EXPECT_EQ(platform().append_record(file.c_str(), L"h\r\n", L"3\r\n"), AppendResult::Written);
     EXPECT_EQ(read_file_bytes(std::string(file.begin(), file.end()).c_str()),
               "\xEF\xBB\xBFh\r\n1\r\n3\r\n");
     std::wstring folder = widen(test_file_path("T902.csv"));
     CreateDirectoryW(folder.c_str(), nullptr);
-    EXPECT_EQ(append_record_file(folder.c_str(), L"h\r\n", L"1\r\n"), AppendResult::Failed);
+    EXPECT_EQ(platform().append_record(folder.c_str(), L"h\r\n", L"1\r\n"), AppendResult::Failed);
     RemoveDirectoryW(folder.c_str());
 }
 

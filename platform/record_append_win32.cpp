@@ -1,14 +1,15 @@
-#include "ui/record_append.h"
+// Appending one row to a record file so that windows saving at once, on this computer or on
+// others sharing the records folder, neither interleave nor lose rows.
+#include <windows.h>
 
 #include <cstdint>
 
-#include "records/record_rows.h"
 #include "engine/wide_text.h"
-#include "platform/platform.h"
+#include "platform/platform_win32.h"
 
 namespace {
 
-constexpr std::int32_t kRowUtf8 = (kRecordRowCapacity - 1) * kUtf8BytesPerUnit;
+constexpr std::int32_t kRowUtf8 = (kAppendRowCapacity - 1) * kUtf8BytesPerUnit;
 // The byte-order mark, a line break that ends a cut last line, the header and the row.
 constexpr std::int32_t kWriteBytes = 3 + 2 + 2 * kRowUtf8;
 constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
@@ -18,6 +19,13 @@ constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenPause = 20;
 constexpr const wchar_t* kAppendMutex = L"Local\\TalvoMedSuite.RecordAppend";
 constexpr DWORD kTurnWait = 10000;
+// Read access too, to look at the file's size and last byte; writes still go to its end only.
+constexpr DWORD kAccess = FILE_APPEND_DATA | FILE_READ_DATA | FILE_READ_ATTRIBUTES;
+// Computers sharing a folder take turns by a lock on one byte far past any record file's end:
+// file servers honour byte-range locks, and a lock there never stops anyone reading the rows.
+constexpr DWORD kTurnByteHigh = 0x40000000;
+constexpr int kLockAttempts = 250;
+constexpr DWORD kLockPause = 20;
 
 // Appends the text's UTF-8 to the bytes; false when it does not fit (it always does: the area
 // is sized for the longest header and row).
@@ -29,24 +37,24 @@ bool add_utf8(const wchar_t* text, char* bytes, std::int32_t& size) {
     return true;
 }
 
-// Writes the bytes in one call and closes the file.
-bool write_all(HANDLE file, const char* bytes, std::int32_t size) {
+// Writes the bytes in one call, gives the turn back and closes the file.
+bool write_all(HANDLE file, const char* bytes, std::int32_t size, OVERLAPPED& turn) {
     DWORD written = 0;
     bool ok = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) != FALSE &&
               written == static_cast<DWORD>(size);
+    ok = FlushFileBuffers(file) != FALSE && ok;
+    UnlockFileEx(file, 0, 1, 0, &turn);
     return CloseHandle(file) != FALSE && ok;
 }
 
 // A new file is created unshared, so no other window appends to it before its header is in.
 HANDLE create_new(const wchar_t* path) {
-    return CreateFileW(path, FILE_APPEND_DATA, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    return CreateFileW(path, kAccess, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// Read access too, to look at the file's last byte; writes still go to its end only.
 HANDLE open_existing(const wchar_t* path) {
-    return CreateFileW(path, FILE_APPEND_DATA | FILE_READ_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path, kAccess, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 enum class FileEnd { Empty, LineEnd, CutLine };
@@ -83,10 +91,32 @@ bool is_existing_file(const wchar_t* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool is_unreachable(DWORD error) {
+    return error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
+           error == ERROR_BAD_NET_NAME || error == ERROR_NETWORK_UNREACHABLE ||
+           error == ERROR_NETNAME_DELETED || error == ERROR_UNEXP_NET_ERR ||
+           error == ERROR_HOST_UNREACHABLE || error == ERROR_NO_NET_OR_BAD_PATH;
+}
+
 AppendResult failure(const wchar_t* path, DWORD error) {
     bool held = error == ERROR_SHARING_VIOLATION ||
                 (error == ERROR_ACCESS_DENIED && is_existing_file(path));
-    return held ? AppendResult::InUse : AppendResult::Failed;
+    if (held) return AppendResult::InUse;
+    return is_unreachable(error) ? AppendResult::Unreachable : AppendResult::Failed;
+}
+
+// Another computer appending holds the byte for one write: wait for it, up to about 5 seconds.
+bool take_turn_lock(HANDLE file, OVERLAPPED& place) {
+    place = {};
+    place.OffsetHigh = kTurnByteHigh;
+    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+        if (attempt > 0) Sleep(kLockPause);
+        if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                       &place)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
@@ -96,19 +126,24 @@ AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const w
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         if (attempt > 0) Sleep(kOpenPause);
         std::int32_t size = 0;
-        FileEnd end = FileEnd::Empty;
         HANDLE file = create_new(path);
         if (file == INVALID_HANDLE_VALUE && (error = GetLastError()) == ERROR_FILE_EXISTS) {
             file = open_existing(path);
             error = GetLastError();
-            if (file != INVALID_HANDLE_VALUE) end = file_end(file);
         }
         if (file == INVALID_HANDLE_VALUE) {
             if (error == ERROR_SHARING_VIOLATION) continue;
             return failure(path, error);
         }
+        OVERLAPPED turn = {};
+        if (!take_turn_lock(file, turn)) {
+            CloseHandle(file);
+            return AppendResult::InUse;
+        }
+        // The end is looked at under the lock: another computer may just have written.
+        FileEnd end = file_end(file);
         bool composed = add_start(end, header, bytes, size) && add_utf8(row, bytes, size);
-        bool written = write_all(file, bytes, composed ? size : 0);
+        bool written = write_all(file, bytes, composed ? size : 0, turn);
         return composed && written ? AppendResult::Written : AppendResult::Failed;
     }
     return failure(path, error);
@@ -120,7 +155,7 @@ AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const w
 // always: two processes appending 200 rows each lost 1 to 5 rows there. The windows of this
 // program therefore also take turns, through one named mutex, from opening the file to closing
 // it; a turn that does not come within 10 seconds is not waited for.
-AppendResult append_record_file(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
+AppendResult win32_append_record(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
     HANDLE turn = CreateMutexW(nullptr, FALSE, kAppendMutex);
     bool held = turn != nullptr && WaitForSingleObject(turn, kTurnWait) != WAIT_TIMEOUT;
     AppendResult result = append_unlocked(path, header, row);
