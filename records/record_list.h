@@ -1,4 +1,4 @@
-// "--list-records": a tool's record file as lines a script reads, oldest first.
+// A tool's record file as lines that a script reads, oldest first.
 #pragma once
 
 // Writes "RECORD|time|住院号|床号|姓名|评估人|level word|主要结果|下次评估|inputs" per row (the
