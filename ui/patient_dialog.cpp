@@ -2,6 +2,8 @@
 // of the last 7 days' records to pick from. Enter sets, Esc cancels; a field that breaks its rule
 // is said and keeps the dialog open. The dialog is built from a template in memory, so the
 // system gives it Tab, Enter and Esc as in every Windows dialog.
+#include <initializer_list>
+
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
 #include "records/recent_patients.h"
