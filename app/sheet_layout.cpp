@@ -294,12 +294,37 @@ std::int32_t widest_word(const wchar_t* text, std::int32_t length, SheetStyle st
     return widest;
 }
 
-// Shares the width out among the columns at the grid's step: each its natural width when all fit,
-// else its least width plus a share of what is left in proportion to what more it would take.
-// False when even the least widths are wider than the text.
+// Shares out what is left among columns that each ask for some more: alike, but none more than
+// it asks, so that the columns asking little get all of it and the widest the rest.
+void share_out(std::int64_t left, const std::int64_t* asks, std::int32_t count,
+               std::int64_t* given) {
+    bool met[kMaxGridColumns] = {};
+    std::int32_t waiting = count;
+    for (bool more = true; more && waiting > 0;) {
+        more = false;
+        std::int64_t share = left / waiting;
+        for (std::int32_t c = 0; c < count; ++c) {
+            if (met[c] || asks[c] > share) continue;
+            given[c] = asks[c];
+            left -= asks[c];
+            met[c] = true;
+            --waiting;
+            more = true;
+        }
+    }
+    for (std::int32_t c = 0; c < count && waiting > 0; ++c) {
+        if (!met[c]) given[c] = left / waiting;
+    }
+}
+
+// Shares the width out among the columns at the grid's step, in this order of need: each
+// column's widest word (no value is ever cut), then its rows' content on one line, then its
+// header on one line, then what is left alike to all. A need that cannot be met in full for all
+// is met for the columns that ask least (share_out). False when even the widest words do not fit
+// across the text.
 bool grid_widths(const Flow& flow, Grid& grid) {
-    std::int64_t least[kMaxGridColumns] = {};
-    std::int64_t natural[kMaxGridColumns] = {};
+    constexpr std::int32_t kNeeds = 3;  // widest word, content, header and content
+    std::int64_t need[kNeeds][kMaxGridColumns] = {};
     bool filled[kMaxGridColumns] = {};
     for (std::int32_t b = grid.first; b < grid.end; ++b) {
         const SheetBlock& block = flow.sheet.blocks[b];
@@ -307,31 +332,38 @@ bool grid_widths(const Flow& flow, Grid& grid) {
         SheetStyle style = grid_style(block.style, grid.step);
         std::int64_t word = widest_word(text, block.length, style, flow.measure);
         std::int64_t whole = measure(flow.measure, style, text, block.length);
-        if (word > least[block.cell]) least[block.cell] = word;
-        if (whole > natural[block.cell]) natural[block.cell] = whole;
-        if (b >= grid.header_end && block.length > 0) filled[block.cell] = true;
+        std::int32_t c = block.cell;
+        if (word > need[0][c]) need[0][c] = word;
+        if (b >= grid.header_end && whole > need[1][c]) need[1][c] = whole;
+        if (whole > need[2][c]) need[2][c] = whole;
+        if (b >= grid.header_end && block.length > 0) filled[c] = true;
     }
-    std::int64_t width = flow.layout.box.right - flow.layout.box.left;
-    std::int64_t least_sum = 0;
-    std::int64_t natural_sum = 0;
+    std::int64_t sums[kNeeds] = {};
     for (std::int32_t c = 0; c < grid.columns; ++c) {
         // A column no row fills is left for a signature: its header stays on one line.
-        if (!filled[c]) least[c] = natural[c];
-        least[c] += 2 * grid.pad_x;
-        natural[c] += 2 * grid.pad_x;
-        least_sum += least[c];
-        natural_sum += natural[c];
+        if (!filled[c]) need[0][c] = need[2][c];
+        for (std::int32_t n = 0; n < kNeeds; ++n) {
+            if (n > 0 && need[n][c] < need[n - 1][c]) need[n][c] = need[n - 1][c];
+            need[n][c] += 2 * grid.pad_x;
+            sums[n] += need[n][c];
+        }
     }
-    if (least_sum > width) return false;
+    std::int64_t width = flow.layout.box.right - flow.layout.box.left;
+    if (sums[0] > width) return false;
+    std::int32_t met = 0;  // the last need met in full
+    while (met + 1 < kNeeds && sums[met + 1] <= width)
+        ++met;
+    std::int64_t asks[kMaxGridColumns] = {};
+    std::int64_t given[kMaxGridColumns] = {};
+    for (std::int32_t c = 0; c < grid.columns; ++c) {
+        // Past the last need, every column asks for all that is left: it is shared alike.
+        asks[c] = met + 1 < kNeeds ? need[met + 1][c] - need[met][c] : width;
+    }
+    share_out(width - sums[met], asks, grid.columns, given);
     std::int64_t x = flow.layout.box.left;
     for (std::int32_t c = 0; c < grid.columns; ++c) {
         grid.edges[c] = static_cast<std::int32_t>(x);
-        if (natural_sum <= width) {
-            x += natural[c] + (width - natural_sum) / grid.columns;
-        } else {
-            x += least[c] +
-                 (natural[c] - least[c]) * (width - least_sum) / (natural_sum - least_sum);
-        }
+        x += need[met][c] + given[c];
     }
     // What integer division left over goes to the last column, so the table spans the text.
     grid.edges[grid.columns] = flow.layout.box.right;

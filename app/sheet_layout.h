@@ -62,7 +62,7 @@ struct SheetRule {
 constexpr std::int32_t kMaxSheetRules = 4096;
 // How thick a rule is, and how far a cell's text keeps from its borders.
 constexpr std::int32_t kSheetRuleTenthMm = 2;
-constexpr std::int32_t kSheetCellPadTenthMm = 10;
+constexpr std::int32_t kSheetCellPadTenthMm = 6;
 constexpr std::int32_t kSheetCellPadYTenthMm = 5;
 
 struct SheetLayout {
@@ -77,10 +77,12 @@ struct SheetLayout {
 };
 
 // Wraps every block inside the text box and flows it onto pages; false when it does not fit. A
-// grid's columns are as wide as their header and content ask, shared out when that is more than
-// the text width, never narrower than a cell's widest word (nor, for a column left empty for
-// handwriting, than its header on one line); a grid that cannot be so set in TableHead and Cell
-// is set in GridHead and GridCell, then in the Small ones, and refused when none fits. In a
+// grid spans the text width; its columns are never narrower than a cell's widest word (nor, for a
+// column left empty for handwriting, than its header on one line), and get what is left first so
+// that their rows' content, then their headers, stand on one line, the columns that ask least
+// served first. A grid that cannot be so set
+// in TableHead and Cell is set in GridHead and GridCell, then in the Small ones, and refused when
+// none fits. In a
 // grid's cell a line may also break after "+" (the checked items of a checklist, "1+2+…+37"). A
 // row of a grid is never split across pages.
 bool sheet_layout(const Sheet& sheet, const SheetPaper& paper, const SheetMeasure& measure,
