@@ -145,12 +145,23 @@ void note_unknown(const wchar_t* token, wchar_t* unknown) {
     if (unknown[0] == L'\0') text_copy(unknown, kTokenCapacity, token);
 }
 
+// Whether the line asks for the records list, which "--print" prints as the patient's sheet
+// wherever it stands on the line.
+bool asks_records(const wchar_t* rest) {
+    wchar_t token[kTokenCapacity];
+    while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
+        if (std::wcscmp(token, L"--records") == 0) return true;
+    }
+    return false;
+}
+
 // The options after the program's path; the self-test's path is the legacy reader's.
 void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     wchar_t token[kTokenCapacity];
     wchar_t unknown[kTokenCapacity] = L"";
     static PatientTexts patient;
     patient = {};
+    bool prints = selftest || asks_records(rest);
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
         if (read_patient_option(token, rest, patient, out)) continue;
         if (std::wcscmp(token, kOption) == 0) {
@@ -159,7 +170,7 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
             if (after != nullptr) rest = after;
         } else if (std::wcscmp(token, L"--tool") == 0) {
             read_tool_id(rest, out);
-        } else if (selftest && std::wcscmp(token, L"--print") == 0) {
+        } else if (prints && std::wcscmp(token, L"--print") == 0) {
             read_printer(rest, out);
         } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
             read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
@@ -183,6 +194,11 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
         }
     }
     set_patient(patient, out);
+    // The sheet is one patient's: printing every patient's rows on one is never meant.
+    if (out.mode == ProgramMode::Records && out.print && out.usage[0] == L'\0' &&
+        !patient_is_set(out.patient)) {
+        text_copy(out.usage, kUsageCapacity, L"--records 的 --print 须与 --patient 同用");
+    }
     if (out.mode != ProgramMode::Window && out.usage[0] == L'\0' && unknown[0] != L'\0') {
         text_format(out.usage, kUsageCapacity,
                     is_option(unknown) ? L"未知选项：%ls" : L"无法识别的参数：%ls",

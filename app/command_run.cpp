@@ -1,5 +1,6 @@
 #include "app/command_run.h"
 
+#include "app/assessment_sheet.h"
 #include "app/selftest_save.h"
 #include "app/tool_list.h"
 #include "app/validation.h"
@@ -32,14 +33,16 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
     const ResultContext context = {&command.patient, &next};
     int exit_code = selftest_run_with(*tool, state.values, context, command.path);
     if (command.save && exit_code != kSelftestNotWritten) {
-        exit_code = selftest_save(*tool, state, command.patient, next, now, command.path, exit_code);
+        exit_code =
+            selftest_save(*tool, state, command.patient, next, now, command.path, exit_code);
     }
     if (!command.print || exit_code == kSelftestNotWritten) return exit_code;
     return selftest_print(*tool, state, context, command.printer, print, command.path, exit_code);
 }
 
-// "--records": the tool's rows in the records folder in use, of one patient or of all.
-int run_records(const CommandLine& command) {
+// "--records": the tool's rows in the records folder in use, of one patient or of all; with
+// "--print", that patient's assessment sheet printed too.
+int run_records(const CommandLine& command, SheetPrinter print) {
     const ToolSpec* tool = find_tool(command.tool_id);
     if (tool == nullptr) {
         wchar_t reason[kUsageCapacity];
@@ -49,7 +52,10 @@ int run_records(const CommandLine& command) {
     wchar_t folder[kRecordPathCapacity];
     wchar_t file[kRecordPathCapacity];
     if (!record_file_path(tool->id, folder, file, kRecordPathCapacity)) file[0] = L'\0';
-    return record_list_run(file, command.patient.admission, command.path);
+    int exit_code = record_list_run(file, command.patient.admission, command.path);
+    if (!command.print || exit_code == kSelftestNotWritten) return exit_code;
+    return assessment_sheet_print(*tool, file, command.patient.admission, command.printer, print,
+                                  command.path, exit_code);
 }
 
 }  // namespace
@@ -67,7 +73,7 @@ int run_command_line(const CommandLine& command, SheetPrinter print) {
         case ProgramMode::Validate:
             return validation_run(command.path);
         case ProgramMode::Records:
-            return run_records(command);
+            return run_records(command, print);
         default:
             return 0;
     }
