@@ -3,6 +3,7 @@
 // lists of checklists, tools too wide for the paper, and "--records … --print".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <string>
@@ -139,18 +140,12 @@ std::int32_t check_layout(const SheetMeasure& measure) {
     std::vector<std::int32_t> owner = owners();
     std::map<std::pair<std::int32_t, std::int32_t>, std::wstring> cell_lines;  // block, page
     std::map<std::int32_t, std::int32_t> row_page;  // a row's first block → its page
-    std::int32_t header_end = 0;
-    while (header_end < g_sheet.block_count &&
-           (g_sheet.blocks[header_end].column != SheetColumn::Grid ||
-            g_sheet.blocks[header_end].style != SheetStyle::TableHead)) {
+    std::int32_t first_header = 0;                  // the table's header row: its first grid row
+    while (g_sheet.blocks[first_header].column != SheetColumn::Grid)
+        ++first_header;
+    std::int32_t header_end = first_header + 1;
+    while (g_sheet.blocks[header_end].cell != 0)
         ++header_end;
-    }
-    std::int32_t first_header = header_end;
-    while (header_end < g_sheet.block_count &&
-           g_sheet.blocks[header_end].column == SheetColumn::Grid &&
-           g_sheet.blocks[header_end].style == SheetStyle::TableHead) {
-        ++header_end;
-    }
     std::int32_t page = -1;
     std::int32_t last_row = -1;
     bool header_seen = false;  // on this page
@@ -188,18 +183,12 @@ std::int32_t check_layout(const SheetMeasure& measure) {
             EXPECT_EQ(placed->second, line.page) << "a row split across pages";
         }
     }
-    for (const auto& [cell, text] : cell_lines) {
-        std::wstring whole = block_text(cell.first);
-        std::wstring kept;
-        for (wchar_t c : whole) {
-            if (c != L' ') kept += c;
-        }
-        std::wstring shown;
-        for (wchar_t c : text) {
-            if (c != L' ') shown += c;
-        }
-        EXPECT_EQ(shown, kept) << "block " << cell.first;
-    }
+    auto bare = [](std::wstring text) {
+        text.erase(std::remove(text.begin(), text.end(), L' '), text.end());
+        return text;
+    };
+    for (const auto& [cell, text] : cell_lines)
+        EXPECT_EQ(bare(text), bare(block_text(cell.first))) << "block " << cell.first;
     for (std::int32_t r = 0; r < g_layout.rule_count; ++r) {
         const SheetRule& rule = g_layout.rules[r];
         EXPECT_TRUE(inside(rule.box, text_area)) << "rule " << r;
