@@ -6,6 +6,7 @@
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
 #include "platform/platform.h"
+#include "records/due_list.h"
 #include "records/record_list.h"
 
 namespace {
@@ -32,7 +33,8 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
     const ResultContext context = {&command.patient, &next};
     int exit_code = selftest_run_with(*tool, state.values, context, command.path);
     if (command.save && exit_code != kSelftestNotWritten) {
-        exit_code = selftest_save(*tool, state, command.patient, next, now, command.path, exit_code);
+        exit_code =
+            selftest_save(*tool, state, command.patient, next, now, command.path, exit_code);
     }
     if (!command.print || exit_code == kSelftestNotWritten) return exit_code;
     return selftest_print(*tool, state, context, command.printer, print, command.path, exit_code);
@@ -52,6 +54,13 @@ int run_records(const CommandLine& command) {
     return record_list_run(file, command.patient.admission, command.path);
 }
 
+// "--due": the ward's due list from the records folder in use, by the local clock.
+int run_due(const CommandLine& command) {
+    wchar_t folder[kRecordPathCapacity];
+    if (!platform().records_folder(folder, kRecordPathCapacity).found) folder[0] = L'\0';
+    return due_list_run(folder, platform().now(), command.within_hours, command.path);
+}
+
 }  // namespace
 
 int run_command_line(const CommandLine& command, SheetPrinter print) {
@@ -68,6 +77,8 @@ int run_command_line(const CommandLine& command, SheetPrinter print) {
             return validation_run(command.path);
         case ProgramMode::Records:
             return run_records(command);
+        case ProgramMode::Due:
+            return run_due(command);
         default:
             return 0;
     }
