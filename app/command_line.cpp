@@ -155,40 +155,56 @@ bool asks_records(const wchar_t* rest) {
     return false;
 }
 
-// The options after the program's path; the self-test's path is the legacy reader's.
+// One option other than the self-test's own, with its value; false when the token is none.
+// "--print" is one with the self-test and with the records list (prints).
+bool read_option(const wchar_t* token, const wchar_t*& rest, CommandLine& out, bool selftest,
+                 bool prints, PatientTexts& patient) {
+    if (read_patient_option(token, rest, patient, out)) return true;
+    if (std::wcscmp(token, L"--tool") == 0) {
+        read_tool_id(rest, out);
+    } else if (prints && std::wcscmp(token, L"--print") == 0) {
+        read_printer(rest, out);
+    } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
+        read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
+    } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
+        read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
+    } else if (!selftest && std::wcscmp(token, L"--records") == 0) {
+        read_file_mode(rest, out, ProgramMode::Records, L"records.txt");
+    } else if (!selftest && std::wcscmp(token, L"--due") == 0) {
+        read_file_mode(rest, out, ProgramMode::Due, L"due.txt");
+    } else if (selftest && std::wcscmp(token, L"--save") == 0) {
+        out.save = true;
+    } else if (std::wcscmp(token, L"--within") == 0) {
+        read_within(rest, out);
+    } else if (!selftest && std::wcscmp(token, L"--result-file") == 0) {
+        const wchar_t* after = option_value(rest, out.result_file, kSelftestPathCapacity);
+        if (after != nullptr) rest = after;
+    } else if (!is_option(token) && std::wcschr(token, L'=') != nullptr) {
+        keep_assignment(token, out);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The options after the program's path. The bare self-test of the built-in tool ("--selftest
+// [path]", whatever follows ignored, "--selftestname" read as the path) keeps its legacy
+// reading; a line with any other option is read strictly: a token that is no option and no
+// input is refused in the modes without a window, where it would run something else than asked.
 void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     wchar_t token[kTokenCapacity];
     wchar_t unknown[kTokenCapacity] = L"";
     static PatientTexts patient;
     patient = {};
+    bool strict = false;
     bool prints = selftest || asks_records(rest);
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
-        if (read_patient_option(token, rest, patient, out)) continue;
-        if (std::wcscmp(token, kOption) == 0) {
+        if (std::wcsncmp(token, kOption, kOptionLength) == 0) {
             wchar_t path[kSelftestPathCapacity];
             const wchar_t* after = option_value(rest, path, kSelftestPathCapacity);
-            if (after != nullptr) rest = after;
-        } else if (std::wcscmp(token, L"--tool") == 0) {
-            read_tool_id(rest, out);
-        } else if (prints && std::wcscmp(token, L"--print") == 0) {
-            read_printer(rest, out);
-        } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
-            read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
-        } else if (!selftest && std::wcscmp(token, L"--validate") == 0) {
-            read_file_mode(rest, out, ProgramMode::Validate, L"validation.txt");
-        } else if (!selftest && std::wcscmp(token, L"--records") == 0) {
-            read_file_mode(rest, out, ProgramMode::Records, L"records.txt");
-        } else if (!selftest && std::wcscmp(token, L"--due") == 0) {
-            read_file_mode(rest, out, ProgramMode::Due, L"due.txt");
-        } else if (selftest && std::wcscmp(token, L"--save") == 0) {
-            out.save = true;
-        } else if (std::wcscmp(token, L"--within") == 0) {
-            read_within(rest, out);
-        } else if (!selftest && std::wcscmp(token, L"--result-file") == 0) {
-            const wchar_t* after = option_value(rest, out.result_file, kSelftestPathCapacity);
-            if (after != nullptr) rest = after;
-        } else if (!is_option(token) && std::wcschr(token, L'=') != nullptr) {
-            keep_assignment(token, out);
+            if (token[kOptionLength] == L'\0' && after != nullptr) rest = after;
+        } else if (read_option(token, rest, out, selftest, prints, patient)) {
+            strict = true;
         } else {
             note_unknown(token, unknown);
         }
@@ -199,7 +215,8 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
         !patient_is_set(out.patient)) {
         text_copy(out.usage, kUsageCapacity, L"--records 的 --print 须与 --patient 同用");
     }
-    if (out.mode != ProgramMode::Window && out.usage[0] == L'\0' && unknown[0] != L'\0') {
+    bool refused = strict && out.mode != ProgramMode::Window && unknown[0] != L'\0';
+    if (refused && out.usage[0] == L'\0') {
         text_format(out.usage, kUsageCapacity,
                     is_option(unknown) ? L"未知选项：%ls" : L"无法识别的参数：%ls",
                     static_cast<const wchar_t*>(unknown));

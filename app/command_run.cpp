@@ -7,6 +7,7 @@
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
 #include "platform/platform.h"
+#include "records/due_list.h"
 #include "records/record_list.h"
 
 namespace {
@@ -58,6 +59,13 @@ int run_records(const CommandLine& command, SheetPrinter print) {
                                   command.path, exit_code);
 }
 
+// "--due": the ward's due list from the records folder in use, by the local clock.
+int run_due(const CommandLine& command) {
+    wchar_t folder[kRecordPathCapacity];
+    if (!platform().records_folder(folder, kRecordPathCapacity).found) folder[0] = L'\0';
+    return due_list_run(folder, platform().now(), command.within_hours, command.path);
+}
+
 }  // namespace
 
 int run_command_line(const CommandLine& command, SheetPrinter print) {
@@ -74,6 +82,8 @@ int run_command_line(const CommandLine& command, SheetPrinter print) {
             return validation_run(command.path);
         case ProgramMode::Records:
             return run_records(command, print);
+        case ProgramMode::Due:
+            return run_due(command);
         default:
             return 0;
     }

@@ -41,9 +41,12 @@ void text_file_write(TextFile& file, const wchar_t* text) {
     }
 }
 
+// The buffered bytes are flushed and checked before the close: a C runtime may report a disk
+// that filled up only there, or not at all from the close.
 bool text_file_close(TextFile& file) {
     if (file.file == nullptr) return false;
+    bool flushed = std::fflush(file.file) == 0 && std::ferror(file.file) == 0;
     bool closed = std::fclose(file.file) == 0;
     file.file = nullptr;
-    return closed && file.whole;
+    return flushed && closed && file.whole;
 }

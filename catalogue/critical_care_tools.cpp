@@ -72,12 +72,9 @@ constexpr WorkedExample kSofaExamples[] = {
 // Chronic health and acute renal failure share one choice: the tens say whether the kidneys
 // failed acutely (doubling the creatinine points), the units are the chronic-health points.
 constexpr InputChoice kApacheChronicChoices[] = {
-    {0, L"0 无严重器官功能不全或免疫抑制；无急性肾衰竭"},
-    {2, L"2 有，择期手术后；无急性肾衰竭"},
-    {5, L"5 有，非手术或急诊手术后；无急性肾衰竭"},
-    {10, L"0 无严重器官功能不全或免疫抑制；有急性肾衰竭"},
-    {12, L"2 有，择期手术后；有急性肾衰竭"},
-    {15, L"5 有，非手术或急诊手术后；有急性肾衰竭"}};
+    {0, L"0 无器官不全或免疫抑制；无急性肾衰"}, {2, L"2 有，择期手术后；无急性肾衰竭"},
+    {5, L"5 有，非手术/急诊术后；无急性肾衰"},  {10, L"0 无器官不全或免疫抑制；有急性肾衰"},
+    {12, L"2 有，择期手术后；有急性肾衰竭"},    {15, L"5 有，非手术/急诊术后；有急性肾衰"}};
 constexpr InputSpec kApacheInputs[] = {
     number_input("temp", L"体温（肛温）", L"℃", 37.0, 13, 47),
     number_input("map", L"平均动脉压", L"mmHg", 90, 10, 400),

@@ -49,6 +49,12 @@ std::int64_t local_time_minutes_between(const LocalTime& a, const LocalTime& b) 
     return minutes_since_epoch(b) - minutes_since_epoch(a);
 }
 
+std::int32_t local_time_compare(const LocalTime& a, const LocalTime& b) {
+    std::int64_t minutes = local_time_minutes_between(b, a);
+    if (minutes != 0) return minutes < 0 ? -1 : 1;
+    return a.second < b.second ? -1 : (a.second > b.second ? 1 : 0);
+}
+
 bool local_time_write_minutes(const LocalTime& time, wchar_t* out, std::int32_t capacity) {
     return text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d", time.year, time.month,
                        time.day, time.hour, time.minute) >= 0;

@@ -8,6 +8,9 @@
 // The time plus whole hours, across midnights, month ends and leap days.
 LocalTime local_time_add_hours(const LocalTime& time, std::int64_t hours);
 
+// -1, 0 or 1 as a is earlier than, the same second as, or later than b.
+std::int32_t local_time_compare(const LocalTime& a, const LocalTime& b);
+
 // Minutes from a to b (negative when b is earlier).
 std::int64_t local_time_minutes_between(const LocalTime& a, const LocalTime& b);
 

@@ -49,6 +49,9 @@ xvfb_stop
 trap - EXIT
 [ -z "$given_display" ] || export DISPLAY="$given_display"
 
+echo "== two workstations saving into one shared records folder (two Wine prefixes)"
+tests/shared_folder_test.sh
+
 echo "== printing (a print server of the test's own; the PDFs read back)"
 tests/print_test.sh
 

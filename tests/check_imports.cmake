@@ -2,6 +2,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Usage: cmake -DOBJDUMP=... -DPROGRAM=... -P check_imports.cmake
 set(allowed KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll COMCTL32.dll comdlg32.dll WINSPOOL.DRV
+            ADVAPI32.dll
             msvcrt.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -21,6 +21,8 @@ enum ControlId : int {
     ID_PRINT = 1012,
     ID_SET_PATIENT = 1013,
     ID_CLEAR_PATIENT = 1014,
+    ID_HISTORY = 1015,
+    ID_DUE_LIST = 1016,
     ID_INPUT_FIRST = 2000,
     ID_RESULT = 3000,
     ID_TOOL_FIRST = 4000,  // the menu item of catalogue entry i is ID_TOOL_FIRST + i
@@ -157,6 +159,15 @@ void open_tool_finder();
 bool take_find_key(const MSG& message);
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// The colour of a verdict level, as the verdict line and the trend's points show it.
+COLORREF level_color(VerdictLevel level);
+
+// The history window (history_window.cpp): the open tool's records, of the patient set or of
+// all, with the trend; "评估记录…" (Ctrl+H).
+void history_command();
+// The ward's due list (due_list_window.cpp): "待评估患者…" (Ctrl+D).
+void due_list_command();
 
 // Replaces the status line and has the footer repainted.
 void set_status(const wchar_t* text);

@@ -174,12 +174,15 @@ HBRUSH edit_colors(HDC dc) {
     return g_window.white_brush;
 }
 
+COLORREF level_color(VerdictLevel level) {
+    return level >= 0 && level < kVerdictLevels ? kVerdictColors[level] : kVerdictColors[0];
+}
+
 HBRUSH static_colors(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF color = kQuietText;
     if (control == g_window.verdict_label) {
-        VerdictLevel level = g_window.verdict_level;
-        color = level >= 0 && level < kVerdictLevels ? kVerdictColors[level] : kVerdictColors[0];
+        color = level_color(g_window.verdict_level);
     } else if (control == g_window.result_edit || control == g_window.tip_label) {
         color = kBodyText;
     }

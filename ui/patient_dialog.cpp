@@ -2,11 +2,10 @@
 // of the last 7 days' records to pick from. Enter sets, Esc cancels; a field that breaks its rule
 // is said and keeps the dialog open. The dialog is built from a template in memory, so the
 // system gives it Tab, Enter and Esc as in every Windows dialog.
-#include <initializer_list>
-
 #include "catalogue/tool_catalogue.h"
 #include "engine/wide_text.h"
 #include "records/recent_patients.h"
+#include "ui/dialog_template.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -16,87 +15,31 @@ constexpr WORD kFieldFirstId = 101;  // 住院号, 床号, 姓名, 评估人 in 
 constexpr std::int32_t kFieldCount = 4;
 constexpr std::int32_t kRecentDays = 7;
 constexpr std::int32_t kRowText = 96;
-constexpr std::int32_t kTemplateWords = 1024;
-constexpr WORD kButtonClass = 0x0080;
-constexpr WORD kEditClass = 0x0081;
-constexpr WORD kStaticClass = 0x0082;
-constexpr WORD kListClass = 0x0083;
 
 constexpr const wchar_t* kFieldLabels[kFieldCount] = {L"住院号", L"床号", L"姓名", L"评估人"};
 constexpr std::int32_t kFieldLengths[kFieldCount] = {20, 8, 16, 16};
 constexpr PatientField kFields[kFieldCount] = {PatientField::Admission, PatientField::Bed,
                                                PatientField::Name, PatientField::Assessor};
 
-// A dialog template written word by word: each item starts on a DWORD boundary.
-struct TemplateWriter {
-    alignas(DWORD) WORD words[kTemplateWords];
-    std::int32_t count;
-};
-
-void put_word(TemplateWriter& writer, WORD word) {
-    if (writer.count < kTemplateWords) writer.words[writer.count++] = word;
-}
-
-void put_text(TemplateWriter& writer, const wchar_t* text) {
-    for (; *text != L'\0'; ++text)
-        put_word(writer, static_cast<WORD>(*text));
-    put_word(writer, 0);
-}
-
-void put_dword(TemplateWriter& writer, DWORD value) {
-    put_word(writer, LOWORD(value));
-    put_word(writer, HIWORD(value));
-}
-
-void align_dword(TemplateWriter& writer) {
-    if (writer.count % 2 != 0) put_word(writer, 0);
-}
-
-void put_item(TemplateWriter& writer, DWORD style, short x, short y, short width, short height,
-              WORD id, WORD window_class, const wchar_t* text) {
-    align_dword(writer);
-    put_dword(writer, style | WS_CHILD | WS_VISIBLE);
-    put_dword(writer, 0);
-    for (short number : {x, y, width, height})
-        put_word(writer, static_cast<WORD>(number));
-    put_word(writer, id);
-    put_word(writer, 0xFFFF);
-    put_word(writer, window_class);
-    put_text(writer, text);
-    put_word(writer, 0);
-}
-
 // The dialog in dialog units: the recent patients above, the four fields, the two buttons.
-const DLGTEMPLATE* build_template(TemplateWriter& writer) {
-    writer.count = 0;
-    constexpr WORD kItems = 3 + 2 * kFieldCount + 2;
-    put_dword(writer, DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    put_dword(writer, 0);
-    put_word(writer, kItems);
-    for (short number : {0, 0, 250, 190})
-        put_word(writer, static_cast<WORD>(number));
-    put_word(writer, 0);  // no menu
-    put_word(writer, 0);  // the dialog class
-    put_text(writer, L"录入患者");
-    put_word(writer, 9);
-    put_text(writer, L"Microsoft YaHei UI");
-    put_item(writer, SS_LEFT, 8, 6, 234, 10, 0xFFFF, kStaticClass,
-             L"近 7 天记录中的患者（住院号 · 床号 · 姓名，最近的在前）：");
-    put_item(writer, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 8, 18, 234, 60, kListId,
-             kListClass, L"");
+void build_dialog(DialogTemplate& dialog) {
+    dialog_begin(dialog, L"录入患者", 250, 190);
+    dialog_item(dialog, SS_LEFT, 8, 6, 234, 10, 0xFFFF, kDialogStatic,
+                L"近 7 天记录中的患者（住院号 · 床号 · 姓名，最近的在前）：");
+    dialog_item(dialog, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 8, 18, 234, 60, kListId,
+                kDialogListBox, L"");
     for (std::int32_t k = 0; k < kFieldCount; ++k) {
         auto y = static_cast<short>(86 + 18 * k);
-        put_item(writer, SS_RIGHT, 8, static_cast<short>(y + 2), 40, 10, 0xFFFF, kStaticClass,
-                 kFieldLabels[k]);
-        put_item(writer, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 54, y, 188, 13,
-                 static_cast<WORD>(kFieldFirstId + k), kEditClass, L"");
+        dialog_item(dialog, SS_RIGHT, 8, static_cast<short>(y + 2), 40, 10, 0xFFFF, kDialogStatic,
+                    kFieldLabels[k]);
+        dialog_item(dialog, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 54, y, 188, 13,
+                    static_cast<WORD>(kFieldFirstId + k), kDialogEdit, L"");
     }
-    put_item(writer, BS_DEFPUSHBUTTON | WS_TABSTOP, 136, 166, 50, 15, IDOK, kButtonClass,
-             L"确定");
-    put_item(writer, BS_PUSHBUTTON | WS_TABSTOP, 192, 166, 50, 15, IDCANCEL, kButtonClass,
-             L"取消");
-    put_item(writer, SS_LEFT, 8, 168, 120, 10, 0xFFFF, kStaticClass, L"住院号必填");
-    return reinterpret_cast<const DLGTEMPLATE*>(writer.words);
+    dialog_item(dialog, BS_DEFPUSHBUTTON | WS_TABSTOP, 136, 166, 50, 15, IDOK, kDialogButton,
+                L"确定");
+    dialog_item(dialog, BS_PUSHBUTTON | WS_TABSTOP, 192, 166, 50, 15, IDCANCEL, kDialogButton,
+                L"取消");
+    dialog_item(dialog, SS_LEFT, 8, 168, 120, 10, 0xFFFF, kDialogStatic, L"住院号必填");
 }
 
 struct DialogState {
@@ -215,9 +158,9 @@ void show_patient(const Patient& patient) {
 }
 
 void set_patient_command() {
-    static TemplateWriter writer;
-    DialogBoxIndirectParamW(g_window.instance, build_template(writer), g_window.main_window,
-                            patient_dialog_proc, 0);
+    static DialogTemplate dialog;
+    build_dialog(dialog);
+    dialog_run(dialog, g_window.main_window, patient_dialog_proc);
 }
 
 void clear_patient_command() {

@@ -35,13 +35,13 @@ void say_no_printer() {
 }
 
 // The printer and copies, or null when the dialog was cancelled or could not find a printer.
-HDC choose_printer(PRINTDLGW& dialog) {
+HDC choose_printer(HWND owner, PRINTDLGW& dialog) {
     if (!any_printer_installed()) {
         say_no_printer();
         return nullptr;
     }
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = g_window.main_window;
+    dialog.hwndOwner = owner;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
     dialog.nCopies = 1;
     if (PrintDlgW(&dialog)) return dialog.hDC;
@@ -60,8 +60,7 @@ HDC choose_printer(PRINTDLGW& dialog) {
     return nullptr;
 }
 
-void report_printed(std::int32_t pages, const wchar_t* reason) {
-    const wchar_t* title = g_window.tool->title;
+void report_printed(std::int32_t pages, const wchar_t* title, const wchar_t* reason) {
     wchar_t status[kStatusCapacity];
     if (pages > 0) {
         text_format(status, kStatusCapacity, L"已打印：%ls，共 %d 页", title, pages);
@@ -93,13 +92,18 @@ void print_command() {
         MessageBoxW(g_window.main_window, reason, L"提示", MB_ICONINFORMATION);
         return;
     }
+    print_sheet_with_dialog(g_window.main_window, sheet, g_window.tool->title);
+}
+
+void print_sheet_with_dialog(HWND owner, const Sheet& sheet, const wchar_t* document) {
     PRINTDLGW dialog = {};
-    HDC printer = choose_printer(dialog);
+    HDC printer = choose_printer(owner, dialog);
     if (printer != nullptr) {
-        std::int32_t pages = print_sheet_document(printer, sheet, g_window.tool->title,
-                                                  dialog.nCopies, reason, kReasonCapacity);
+        wchar_t reason[kReasonCapacity];
+        std::int32_t pages =
+            print_sheet_document(printer, sheet, document, dialog.nCopies, reason, kReasonCapacity);
         DeleteDC(printer);
-        report_printed(pages, reason);
+        report_printed(pages, document, reason);
     }
     free_dialog(dialog);
 }

@@ -51,6 +51,9 @@ HMENU create_main_menu() {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(create_tools_menu()), L"工具(&T)");
     HMENU patient = create_popup(ID_SET_PATIENT, L"录入患者…\tCtrl+I");
     AppendMenuW(patient, MF_STRING, ID_CLEAR_PATIENT, L"清除患者");
+    AppendMenuW(patient, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(patient, MF_STRING, ID_HISTORY, L"评估记录…\tCtrl+H");
+    AppendMenuW(patient, MF_STRING, ID_DUE_LIST, L"待评估患者…\tCtrl+D");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(patient), L"患者(&P)");
     HMENU records = create_popup(ID_SAVE_RECORD, L"保存记录\tCtrl+S");
     AppendMenuW(records, MF_STRING, ID_COPY_RESULT, L"复制结果\tCtrl+Shift+C");
@@ -68,6 +71,8 @@ HMENU create_main_menu() {
 HACCEL create_record_accelerators() {
     ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'S', ID_SAVE_RECORD},
                     {FCONTROL | FVIRTKEY, 'I', ID_SET_PATIENT},
+                    {FCONTROL | FVIRTKEY, 'H', ID_HISTORY},
+                    {FCONTROL | FVIRTKEY, 'D', ID_DUE_LIST},
                     {FCONTROL | FSHIFT | FVIRTKEY, 'C', ID_COPY_RESULT},
                     {FCONTROL | FVIRTKEY, 'N', ID_CLEAR}};
     return CreateAcceleratorTableW(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
@@ -113,6 +118,14 @@ bool menu_command(WORD id) {
     }
     if (id == ID_CLEAR_PATIENT) {
         clear_patient_command();
+        return true;
+    }
+    if (id == ID_HISTORY) {
+        history_command();
+        return true;
+    }
+    if (id == ID_DUE_LIST) {
+        due_list_command();
         return true;
     }
     if (id == ID_OPEN_RECORDS) {

@@ -56,17 +56,7 @@ class Finder : public ProgramWindow {
 protected:
     void SetUp() override { start(L""); }
     // Ctrl+F typed as a person types it, into the window in front.
-    void press_ctrl_f(HWND window) {
-        SetForegroundWindow(window);
-        INPUT keys[4] = {};
-        const WORD codes[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
-        for (int k = 0; k < 4; ++k) {
-            keys[k].type = INPUT_KEYBOARD;
-            keys[k].ki.wVk = codes[k];
-            keys[k].ki.dwFlags = k < 2 ? 0 : KEYEVENTF_KEYUP;
-        }
-        SendInput(4, keys, sizeof(INPUT));
-    }
+    void press_ctrl_f(HWND window) { press_ctrl(window, 'F'); }
     // Waits for the finder and takes its search box and list.
     void wait_for_finder() {
         ASSERT_TRUE(

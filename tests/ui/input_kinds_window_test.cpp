@@ -67,7 +67,10 @@ TEST_F(InputKindsWindow, SpaceInAChecklistCountsAndComputes) {
     EXPECT_TRUE(wait_until([&] { return window_text(label) == L"危险因素（已选 2 项，3 分）"; }));
     compute();
     const ToolSpec& caprini = *find_tool(222);
-    EXPECT_EQ(window_text(item(ID_RESULT)), expected_detail(caprini, L"f=1+17"));
+    // The result, and when Caprini is due again: it has no fixed interval.
+    EXPECT_EQ(window_text(item(ID_RESULT)),
+              expected_detail(caprini, L"f=1+17") +
+                  L"\r\n建议下次评估：手术后、转科、病情变化时及出院前再评估");
     // Space again unchecks the item and the label follows.
     SetFocus(list);
     press(list, VK_SPACE);

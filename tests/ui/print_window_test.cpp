@@ -50,8 +50,7 @@ void type_keys(std::initializer_list<std::pair<WORD, bool>> keys) {
 }
 
 void press_ctrl_p(HWND window) {
-    SetForegroundWindow(window);
-    type_keys({{VK_CONTROL, true}, {'P', true}, {'P', false}, {VK_CONTROL, false}});
+    press_ctrl(window, 'P');
 }
 
 class PrintWindow : public ProgramWindow {

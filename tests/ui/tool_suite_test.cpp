@@ -104,7 +104,7 @@ TEST_F(Suite, ChoicesComputeAndRecordsGoToTheToolsFile) {
     EXPECT_TRUE(wait_until([&] { return window_text(sex) == L"男"; }));
     EXPECT_EQ(tail_after_time(chads),
               "CHA2DS2-VASc 评分,年龄=70,性别=2,充血性心衰=0,高血压=1,糖尿病=0,"
-              "卒中/TIA/血栓栓塞=0,血管疾病=0,\"CHA2DS2-VASc：3 分\r\n\"\r\n");
+              "卒中/TIA/血栓栓塞=0,血管疾病=0,\"CHA2DS2-VASc：3 分\r\n\",异常,3 分,,,,,\r\n");
 
     ToolList list = tool_catalogue();
     std::int32_t bmi_index = 0;
@@ -117,8 +117,10 @@ TEST_F(Suite, ChoicesComputeAndRecordsGoToTheToolsFile) {
     EXPECT_EQ(window_text(item(ID_RESULT)), L"体重指数 BMI：27.7 kg/m²\r\n");
     EXPECT_EQ(save(), L"已保存");
     EXPECT_EQ(status_text(program.window), L"记录已保存：" + bmi);
-    EXPECT_EQ(tail_after_time(bmi),
-              "体重指数 BMI,身高=170,体重=80,\"体重指数 BMI：27.7 kg/m²\r\n\"\r\n");
+    EXPECT_EQ(
+        tail_after_time(bmi),
+        "体重指数 BMI,身高=170,体重=80,\"体重指数 BMI：27.7 kg/m²\r\n\",需关注,27.7 kg/m²,,,,,"
+        "\r\n");
     DeleteFileW(chads.c_str());
     DeleteFileW(bmi.c_str());
 }

@@ -196,3 +196,22 @@ ClientPixels capture_client(HWND window) {
     ReleaseDC(nullptr, screen);
     return picture;
 }
+
+void press_ctrl(HWND window, WORD key, bool shift) {
+    SetForegroundWindow(window);
+    std::vector<INPUT> keys;
+    auto add = [&](WORD code, bool down) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        keys.push_back(input);
+    };
+    add(VK_CONTROL, true);
+    if (shift) add(VK_SHIFT, true);
+    add(key, true);
+    add(key, false);
+    if (shift) add(VK_SHIFT, false);
+    add(VK_CONTROL, false);
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}

@@ -49,6 +49,9 @@ void dismiss(HWND box);
 
 std::wstring clipboard_text();
 
+// Ctrl (and Shift) with the key, typed as a person types it into the window brought to front.
+void press_ctrl(HWND window, WORD key, bool shift = false);
+
 // A picture of the window's client area, read from the screen.
 struct ClientPixels {
     int width;

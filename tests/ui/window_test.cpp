@@ -144,10 +144,8 @@ TEST_F(Window, KeysComputeWithVerdictAndStatus) {
          L"边缘升高，建议生活方式干预"},
         {L"6.2", VK_F5, L"总胆固醇：240 mg/dL\r\n总胆固醇：6.20 mmol/L\r\n",
          L"胆固醇明显升高，评估心血管风险"},
-        {L"abc", VK_RETURN, L"总胆固醇：0 mg/dL\r\n总胆固醇：0.00 mmol/L\r\n", L"胆固醇在合适范围"},
-        {L"12abc", VK_F5, L"总胆固醇：464 mg/dL\r\n总胆固醇：12.00 mmol/L\r\n",
+        {L" 12 ", VK_F5, L"总胆固醇：464 mg/dL\r\n总胆固醇：12.00 mmol/L\r\n",
          L"胆固醇明显升高，评估心血管风险"},
-        {L"   ", VK_F5, L"总胆固醇：0 mg/dL\r\n总胆固醇：0.00 mmol/L\r\n", L"胆固醇在合适范围"},
     };
     HWND verdict_line = GetWindow(result, GW_HWNDPREV);
     for (const ComputeRow& row : rows) {
@@ -173,26 +171,29 @@ TEST_F(Window, ButtonAndKeysInOtherControlsCompute) {
     ASSERT_TRUE(wait_until([&] { return window_text(result) == kDetail45; }));
 }
 
-TEST_F(Window, InfiniteInputIsRefused) {
-    compute_with(L"5.2");
+// A box holds one number, its whole text: anything else is refused with the box focused and its
+// text selected, and the previous result is no longer kept, so copying it now says so.
+TEST_F(Window, TextThatIsNotOneNumberIsRefused) {
     HWND verdict_line = GetWindow(result, GW_HWNDPREV);
-    SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1e999"));
-    PostMessageW(input, WM_KEYDOWN, VK_F5, 0);
+    for (const wchar_t* text : {L"1e999", L"1,000", L"", L"   ", L"abc", L"12abc", L"0x10"}) {
+        SCOPED_TRACE(testing::Message() << std::wstring(text).size());
+        compute_with(L"5.2");
+        SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        PostMessageW(input, WM_KEYDOWN, VK_F5, 0);
+        HWND box = wait_for_message_box(program.window);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(window_text(box), L"输入有误");
+        EXPECT_EQ(message_box_text(box), L"第 1 项“总胆固醇”请输入数字。");
+        dismiss(box);
+        EXPECT_TRUE(wait_until([&] { return focused_window(program.window) == input; }));
+        EXPECT_EQ(window_text(result), L"总胆固醇：201 mg/dL\r\n总胆固醇：5.20 mmol/L\r\n");
+        EXPECT_EQ(window_text(verdict_line), L"边缘升高，建议生活方式干预");
+    }
+    click(ID_COPY_RESULT);
     HWND box = wait_for_message_box(program.window);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(window_text(box), L"输入有误");
-    EXPECT_EQ(message_box_text(box), L"第 1 项“总胆固醇”请输入数字。");
+    EXPECT_EQ(message_box_text(box), L"请先点击“计算”生成结果。");
     dismiss(box);
-    EXPECT_TRUE(wait_until([&] { return focused_window(program.window) == input; }));
-    EXPECT_EQ(window_text(result), L"总胆固醇：201 mg/dL\r\n总胆固醇：5.20 mmol/L\r\n");
-    EXPECT_EQ(window_text(verdict_line), L"边缘升高，建议生活方式干预");
-    EXPECT_EQ(status_text(program.window), L"计算完成  Sorvane");
-    // The copy still holds the last completed calculation.
-    click(ID_COPY_RESULT);
-    ASSERT_TRUE(wait_until([&] { return status_text(program.window) == L"结果已复制到剪贴板"; }));
-    EXPECT_EQ(clipboard_text(),
-              L"Sorvane\r\n总胆固醇：201 mg/dL\r\n总胆固醇：5.20 mmol/L\r\n"
-              L"—— 边缘升高，建议生活方式干预");
 }
 
 TEST_F(Window, CopyNeedsAResult) {
@@ -283,13 +284,13 @@ TEST_F(Window, SaveRecordsAppendRows) {
     dismiss(box);
 
     compute_with(L"5.2");
-    SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"inf"));
-    PostMessageW(input, WM_KEYDOWN, VK_RETURN, 0);
-    box = wait_for_message_box(program.window);
-    ASSERT_NE(box, nullptr);
-    dismiss(box);
     for (int save = 0; save < 2; ++save) {
-        click(ID_SAVE_RECORD);
+        // The button, then Ctrl+S.
+        if (save == 0) {
+            click(ID_SAVE_RECORD);
+        } else {
+            press_ctrl(program.window, 'S');
+        }
         box = wait_for_message_box(program.window);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(window_text(box), L"已保存");
@@ -297,10 +298,24 @@ TEST_F(Window, SaveRecordsAppendRows) {
         dismiss(box);
         EXPECT_EQ(status_text(program.window), L"记录已保存：" + file);
     }
+    // A calculation refused after it keeps no result: saving now says so and saves nothing.
+    SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"inf"));
+    PostMessageW(input, WM_KEYDOWN, VK_RETURN, 0);
+    box = wait_for_message_box(program.window);
+    ASSERT_NE(box, nullptr);
+    dismiss(box);
+    click(ID_SAVE_RECORD);
+    box = wait_for_message_box(program.window);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(message_box_text(box), L"请先点击“计算”生成结果，再保存记录。");
+    dismiss(box);
     const std::string row =
-        "<time>,Sorvane,总胆固醇=5.2,\"总胆固醇：201 mg/dL\r\n总胆固醇：5.20 mmol/L\r\n\"\r\n";
+        "<time>,Sorvane,总胆固醇=5.2,\"总胆固醇：201 mg/dL\r\n总胆固醇：5.20 mmol/L\r\n\","
+        "需关注,201 mg/dL,,,,,\r\n";
     EXPECT_EQ(mask_times("\r\n" + read_file_bytes(narrow(file).c_str())),
-              "\r\n\xEF\xBB\xBF时间,工具,总胆固醇,结果\r\n" + row + row);
+              "\r\n\xEF\xBB\xBF时间,工具,总胆固醇,结果,等级,主要结果,住院号,床号,姓名,评估人,"
+              "下次评估\r\n" +
+                  row + row);
 }
 
 // Removes the folder put in the record file's place, whatever the test's outcome.

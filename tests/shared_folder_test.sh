@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Two workstations of a ward saving into one shared records folder at once: two Wine prefixes,
+# each with a wineserver of its own (so they share no mutex, as two computers share none), the
+# records-folder policy of both pointing at one folder. Each saves 200 Braden results through the
+# program's own --save; then --records must read all 400 rows back whole, none interleaved.
+# Run by scripts/test.sh after the Windows build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program="$PWD/build/windows/bin/sorvane.exe"
+work="$(mktemp -d)"
+shared="$work/ward"
+mkdir -p "$shared"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+stop_all() {
+  for station in a b; do
+    WINEPREFIX="$work/$station" wineserver -k >/dev/null 2>&1 </dev/null || true
+  done
+  rm -rf "$work"
+}
+trap stop_all EXIT
+
+# A prefix whose policy names the shared folder (reached through Wine's Z: drive).
+prepare() {
+  export WINEPREFIX="$work/$1"
+  wineboot -i >/dev/null 2>&1 </dev/null || true
+  wineserver -p >/dev/null 2>&1 </dev/null &
+  wine reg add 'HKLM\SOFTWARE\Policies\TalvoMed\Sorvane' /v RecordsFolder /t REG_SZ \
+    /d "$(winepath -w "$shared")" /f >/dev/null 2>&1 </dev/null
+}
+
+# 200 saves, one program run each, as a nurse saves one assessment after another.
+save_200() {
+  export WINEPREFIX="$work/$1"
+  local failures=0
+  for i in $(seq 200); do
+    wine "$program" --selftest "$(winepath -w "$work/$1.txt")" --tool 216 sensory=$((i % 4 + 1)) \
+      --patient "$2" --bed "$1$((i % 9))" --name 工作站$1 --assessor 护士$1 --save \
+      >/dev/null 2>&1 </dev/null || failures=$((failures + 1))
+  done
+  echo "$failures" >"$work/$1.failures"
+}
+
+prepare a
+prepare b
+save_200 a WS-A &
+save_200 b WS-B &
+wait
+
+export WINEPREFIX="$work/a"
+wine "$program" --records "$(winepath -w "$work/records.txt")" --tool 216 >/dev/null 2>&1 </dev/null
+records="$work/records.txt"
+failures_a="$(cat "$work/a.failures")"
+failures_b="$(cat "$work/b.failures")"
+rows_a="$(grep -c '^RECORD|[^|]*|WS-A|' "$records" || true)"
+rows_b="$(grep -c '^RECORD|[^|]*|WS-B|' "$records" || true)"
+total="$(tr -d '\r' <"$records" | grep '^TOTAL|')"
+headers="$(grep -c '时间,工具' "$shared/T216.csv" || true)"
+echo "shared folder: saves failed $failures_a/$failures_b, rows $rows_a/$rows_b, $total, headers $headers"
+[ "$failures_a" = 0 ] && [ "$failures_b" = 0 ] && [ "$rows_a" = 200 ] && [ "$rows_b" = 200 ] &&
+  [ "$total" = "TOTAL|400|0" ] && [ "$headers" = 1 ]
