@@ -47,7 +47,7 @@ std::int32_t compare_times(const LocalTime& a, const LocalTime& b) {
     return 0;
 }
 
-bool is_patients(const RecordRow& row, const wchar_t* admission) {
+bool of_patient(const RecordRow& row, const wchar_t* admission) {
     return admission[0] != L'\0' && std::wcscmp(row.admission, admission) == 0;
 }
 
@@ -79,7 +79,7 @@ bool survey_rows(const wchar_t* csv_path, const wchar_t* admission, Survey& surv
             ++survey.bad;
             continue;
         }
-        if (!is_patients(row, admission)) continue;
+        if (!of_patient(row, admission)) continue;
         if (survey.rows > 0 && row.time.year != survey.newest.year) survey.one_year = false;
         if (survey.rows == 0 || compare_times(row.time, survey.newest) >= 0) {
             survey.newest = row.time;
@@ -186,7 +186,7 @@ std::int32_t add_rows(Sheet& sheet, const ToolSpec& tool, const wchar_t* csv_pat
     for (;;) {
         RecordRead read = record_reader_next(reader, row, reason, kRecordReasonCapacity);
         if (read == RecordRead::End) break;
-        if (read != RecordRead::Row || !is_patients(row, admission)) continue;
+        if (read != RecordRead::Row || !of_patient(row, admission)) continue;
         if (rows >= kMostRows) {
             sheet.cut = true;
             break;
