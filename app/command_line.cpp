@@ -145,13 +145,24 @@ void note_unknown(const wchar_t* token, wchar_t* unknown) {
     if (unknown[0] == L'\0') text_copy(unknown, kTokenCapacity, token);
 }
 
+// Whether the line asks for the records list, which "--print" prints as the patient's sheet
+// wherever it stands on the line.
+bool asks_records(const wchar_t* rest) {
+    wchar_t token[kTokenCapacity];
+    while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
+        if (std::wcscmp(token, L"--records") == 0) return true;
+    }
+    return false;
+}
+
 // One option other than the self-test's own, with its value; false when the token is none.
+// "--print" is one with the self-test and with the records list (prints).
 bool read_option(const wchar_t* token, const wchar_t*& rest, CommandLine& out, bool selftest,
-                 PatientTexts& patient) {
+                 bool prints, PatientTexts& patient) {
     if (read_patient_option(token, rest, patient, out)) return true;
     if (std::wcscmp(token, L"--tool") == 0) {
         read_tool_id(rest, out);
-    } else if (selftest && std::wcscmp(token, L"--print") == 0) {
+    } else if (prints && std::wcscmp(token, L"--print") == 0) {
         read_printer(rest, out);
     } else if (!selftest && std::wcscmp(token, L"--list-tools") == 0) {
         read_file_mode(rest, out, ProgramMode::ListTools, L"tools.txt");
@@ -186,18 +197,24 @@ void read_options(const wchar_t* rest, CommandLine& out, bool selftest) {
     static PatientTexts patient;
     patient = {};
     bool strict = false;
+    bool prints = selftest || asks_records(rest);
     while ((rest = next_token(rest, token, kTokenCapacity)) != nullptr) {
         if (std::wcsncmp(token, kOption, kOptionLength) == 0) {
             wchar_t path[kSelftestPathCapacity];
             const wchar_t* after = option_value(rest, path, kSelftestPathCapacity);
             if (token[kOptionLength] == L'\0' && after != nullptr) rest = after;
-        } else if (read_option(token, rest, out, selftest, patient)) {
+        } else if (read_option(token, rest, out, selftest, prints, patient)) {
             strict = true;
         } else {
             note_unknown(token, unknown);
         }
     }
     set_patient(patient, out);
+    // The sheet is one patient's: printing every patient's rows on one is never meant.
+    if (out.mode == ProgramMode::Records && out.print && out.usage[0] == L'\0' &&
+        !patient_is_set(out.patient)) {
+        text_copy(out.usage, kUsageCapacity, L"--records 的 --print 须与 --patient 同用");
+    }
     bool refused = strict && out.mode != ProgramMode::Window && unknown[0] != L'\0';
     if (refused && out.usage[0] == L'\0') {
         text_format(out.usage, kUsageCapacity,

@@ -1,5 +1,6 @@
 #include "app/command_run.h"
 
+#include "app/assessment_sheet.h"
 #include "app/selftest_save.h"
 #include "app/tool_list.h"
 #include "app/validation.h"
@@ -40,8 +41,9 @@ int run_selftest(const CommandLine& command, SheetPrinter print) {
     return selftest_print(*tool, state, context, command.printer, print, command.path, exit_code);
 }
 
-// "--records": the tool's rows in the records folder in use, of one patient or of all.
-int run_records(const CommandLine& command) {
+// "--records": the tool's rows in the records folder in use, of one patient or of all; with
+// "--print", that patient's assessment sheet printed too.
+int run_records(const CommandLine& command, SheetPrinter print) {
     const ToolSpec* tool = find_tool(command.tool_id);
     if (tool == nullptr) {
         wchar_t reason[kUsageCapacity];
@@ -51,7 +53,10 @@ int run_records(const CommandLine& command) {
     wchar_t folder[kRecordPathCapacity];
     wchar_t file[kRecordPathCapacity];
     if (!record_file_path(tool->id, folder, file, kRecordPathCapacity)) file[0] = L'\0';
-    return record_list_run(file, command.patient.admission, command.path);
+    int exit_code = record_list_run(file, command.patient.admission, command.path);
+    if (!command.print || exit_code == kSelftestNotWritten) return exit_code;
+    return assessment_sheet_print(*tool, file, command.patient.admission, command.printer, print,
+                                  command.path, exit_code);
 }
 
 // "--due": the ward's due list from the records folder in use, by the local clock.
@@ -76,7 +81,7 @@ int run_command_line(const CommandLine& command, SheetPrinter print) {
         case ProgramMode::Validate:
             return validation_run(command.path);
         case ProgramMode::Records:
-            return run_records(command);
+            return run_records(command, print);
         case ProgramMode::Due:
             return run_due(command);
         default:

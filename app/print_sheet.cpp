@@ -27,6 +27,10 @@ constexpr SheetFont kFonts[kSheetStyleCount] = {
     {95, false},   // Report
     {95, false},   // Note
     {85, false},   // Footer
+    {90, true},    // GridHead
+    {90, false},   // GridCell
+    {75, true},    // GridHeadSmall
+    {75, false},   // GridCellSmall
 };
 
 constexpr const wchar_t* kLevelWords[] = {L"正常", L"需关注", L"异常", L"禁忌"};
@@ -44,14 +48,15 @@ const wchar_t* or_empty(const wchar_t* text) {
 
 // Appends the text to the sheet as one block; a block that does not fit marks the sheet cut.
 void add_block(Sheet& sheet, SheetStyle style, SheetColumn column, const wchar_t* text,
-               std::int32_t length, std::int32_t space_before) {
+               std::int32_t length, std::int32_t space_before, std::int32_t cell = 0) {
     if (sheet.block_count >= kMaxSheetBlocks || sheet.text_length + length >= kSheetTextCapacity) {
         sheet.cut = true;
         return;
     }
     for (std::int32_t i = 0; i < length; ++i)
         sheet.text[sheet.text_length + i] = text[i];
-    sheet.blocks[sheet.block_count++] = {style, column, sheet.text_length, length, space_before};
+    sheet.blocks[sheet.block_count++] = {style,  column,       sheet.text_length,
+                                         length, space_before, cell};
     sheet.text_length += length;
     sheet.text[sheet.text_length] = L'\0';
 }
@@ -170,6 +175,19 @@ void checklist_text(const InputSpec& input, CheckedItems checked, wchar_t* out,
 
 }  // namespace
 
+void sheet_clear(Sheet& sheet) {
+    sheet.text_length = 0;
+    sheet.text[0] = L'\0';
+    sheet.block_count = 0;
+    sheet.title_block = 0;
+    sheet.cut = false;
+}
+
+void sheet_add_block(Sheet& sheet, SheetStyle style, SheetColumn column, const wchar_t* text,
+                     std::int32_t space_before, std::int32_t cell) {
+    add_block(sheet, style, column, text, text_length(text), space_before, cell);
+}
+
 const SheetFont& sheet_font(SheetStyle style) {
     std::int32_t index = static_cast<std::int32_t>(style);
     return kFonts[index >= 0 && index < kSheetStyleCount ? index : 0];
@@ -212,11 +230,7 @@ bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTi
 bool sheet_compose(const ToolSpec& tool, const InputState& inputs, const LocalTime& time,
                    const ResultContext& context, Sheet& sheet, wchar_t* reason,
                    std::int32_t capacity) {
-    sheet.text_length = 0;
-    sheet.text[0] = L'\0';
-    sheet.block_count = 0;
-    sheet.title_block = 0;
-    sheet.cut = false;
+    sheet_clear(sheet);
     text_copy(reason, capacity, L"");
     double output_values[kMaxValues] = {};
     if (tool.report_kind == 0) tool_evaluate_outputs(tool, inputs.values, output_values);

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "records/record_rows.h"
 #include "engine/tool_spec.h"
 #include "records/next_assessment.h"
+#include "records/record_rows.h"
 
 enum class SheetStyle : std::int32_t {
     Title,
@@ -20,8 +20,14 @@ enum class SheetStyle : std::int32_t {
     Report,
     Note,
     Footer,
+    // A grid's header and cells when it is too wide for TableHead and Cell: one step smaller,
+    // then the smallest that still reads well on paper.
+    GridHead,
+    GridCell,
+    GridHeadSmall,
+    GridCellSmall,
 };
-constexpr std::int32_t kSheetStyleCount = 10;
+constexpr std::int32_t kSheetStyleCount = 14;
 
 // A style's font: its size in tenths of a point and its weight. Text is black in every style.
 struct SheetFont {
@@ -31,8 +37,11 @@ struct SheetFont {
 const SheetFont& sheet_font(SheetStyle style);
 
 // Whole: a paragraph across the text width. Label, Value and Unit: the cells of one table row,
-// which starts at its Label. Foot: a paragraph put at the foot of the last page.
-enum class SheetColumn : std::int32_t { Whole, Label, Value, Unit, Foot };
+// which starts at its Label. Foot: a paragraph put at the foot of the last page. Grid: one cell
+// of a ruled table of up to kMaxGridColumns columns, its column in the block's cell; a row starts
+// at cell 0, and consecutive Grid blocks are one table. A table whose first row is in TableHead
+// has that row as its header, repeated at the top of every further page.
+enum class SheetColumn : std::int32_t { Whole, Label, Value, Unit, Foot, Grid };
 
 struct SheetBlock {
     SheetStyle style;
@@ -40,13 +49,16 @@ struct SheetBlock {
     std::int32_t start;  // in the sheet's text
     std::int32_t length;
     std::int32_t space_before;  // in tenths of a point, dropped at the top of a page
+    std::int32_t cell = 0;      // a Grid block's column, from 0
 };
 
-// Sized for the longest report (the roster of 40 nurses over 31 days) with every input listed.
-constexpr std::int32_t kSheetTextCapacity = 24576;
-constexpr std::int32_t kMaxSheetBlocks = 320;
-constexpr std::int32_t kMaxSheetLines = 1600;
+// Sized for the longest report (the roster of 40 nurses over 31 days) with every input listed,
+// and for a ward's assessment sheet of 200 assessments of a tool with 16 inputs (22 columns).
+constexpr std::int32_t kSheetTextCapacity = 65536;
+constexpr std::int32_t kMaxSheetBlocks = 4800;
+constexpr std::int32_t kMaxSheetLines = 12000;
 constexpr std::int32_t kMaxSheetPages = 48;
+constexpr std::int32_t kMaxGridColumns = 24;
 
 struct Sheet {
     wchar_t text[kSheetTextCapacity];
@@ -56,6 +68,13 @@ struct Sheet {
     std::int32_t title_block;  // repeated at the top of every further page
     bool cut;                  // some text did not fit: such a sheet is never printed
 };
+
+// Empties the sheet: no text, no blocks, not cut.
+void sheet_clear(Sheet& sheet);
+
+// Appends a block holding the text; one that does not fit marks the sheet cut.
+void sheet_add_block(Sheet& sheet, SheetStyle style, SheetColumn column, const wchar_t* text,
+                     std::int32_t space_before, std::int32_t cell = 0);
 
 // The notice when the inputs cannot be right; nothing is printed then.
 constexpr const wchar_t* kSheetImplausible = L"输入不合理，请核对后重新计算";

@@ -34,20 +34,25 @@ bool append_line(const wchar_t* path, const wchar_t* line) {
 
 }  // namespace
 
-int selftest_print(const ToolSpec& tool, const InputState& inputs, const ResultContext& context,
-                   const wchar_t* printer, SheetPrinter print, const wchar_t* report_path,
-                   int exit_code) {
-    wchar_t reason[kReasonCapacity] = L"";
-    std::int32_t pages = print_sheet(tool, inputs, context, printer, print, reason);
+int print_report_line(std::int32_t pages, const wchar_t* reason, const wchar_t* report_path,
+                      int exit_code) {
     wchar_t line[kPrintLine];
     if (pages > 0) {
         text_format(line, kPrintLine, L"PRINT|%d\r\n", pages);
     } else {
-        if (reason[0] == L'\0') text_copy(reason, kReasonCapacity, L"打印失败");
-        text_format(line, kPrintLine, L"PRINT|FAILED|%ls\r\n", static_cast<const wchar_t*>(reason));
+        text_format(line, kPrintLine, L"PRINT|FAILED|%ls\r\n",
+                    reason != nullptr && reason[0] != L'\0' ? reason : L"打印失败");
     }
     if (exit_code == kSelftestNotWritten || !append_line(report_path, line)) {
         return kSelftestNotWritten;
     }
     return pages > 0 ? exit_code : kSelftestNotPrinted;
+}
+
+int selftest_print(const ToolSpec& tool, const InputState& inputs, const ResultContext& context,
+                   const wchar_t* printer, SheetPrinter print, const wchar_t* report_path,
+                   int exit_code) {
+    wchar_t reason[kReasonCapacity] = L"";
+    std::int32_t pages = print_sheet(tool, inputs, context, printer, print, reason);
+    return print_report_line(pages, reason, report_path, exit_code);
 }

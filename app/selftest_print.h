@@ -17,6 +17,12 @@ using SheetPrinter = std::int32_t (*)(const Sheet& sheet, const wchar_t* documen
                                       const wchar_t* printer, wchar_t* reason,
                                       std::int32_t capacity);
 
+// Appends "PRINT|<pages>" when pages were printed, else "PRINT|FAILED|<reason>" ("打印失败" when
+// no reason is given), and returns the exit code: kSelftestNotWritten when the report was not or
+// could not be written, kSelftestNotPrinted when nothing was printed, exit_code otherwise.
+int print_report_line(std::int32_t pages, const wchar_t* reason, const wchar_t* report_path,
+                      int exit_code);
+
 // Composes the tool's sheet on these inputs at the time now, naming the patient and the next
 // assessment of the context, prints it through print (null: no printer on this platform),
 // appends "PRINT|<pages>" or "PRINT|FAILED|<reason>" to the report, and returns the exit code:

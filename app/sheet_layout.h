@@ -52,16 +52,39 @@ struct SheetLine {
     std::int32_t length;
 };
 
+// A table's ruling: a rectangle on its page (0 based) to fill in black, in device units, right
+// and bottom excluded. A grid's rules are its cell borders, each a thin bar inside the text box.
+struct SheetRule {
+    std::int32_t page;
+    SheetBox box;
+};
+// Every border of a grid on every page: per page its column lines and a line above each row.
+constexpr std::int32_t kMaxSheetRules = 4096;
+// How thick a rule is, and how far a cell's text keeps from its borders.
+constexpr std::int32_t kSheetRuleTenthMm = 2;
+constexpr std::int32_t kSheetCellPadTenthMm = 6;
+constexpr std::int32_t kSheetCellPadYTenthMm = 5;
+
 struct SheetLayout {
     SheetLine lines[kMaxSheetLines];
     std::int32_t line_count;
+    SheetRule rules[kMaxSheetRules];
+    std::int32_t rule_count;
     std::int32_t page_count;
     SheetBox box;
     std::int32_t footer_y;  // the footer's top on every page
     bool cut;               // more lines or pages than the layout holds
 };
 
-// Wraps every block inside the text box and flows it onto pages; false when it does not fit.
+// Wraps every block inside the text box and flows it onto pages; false when it does not fit. A
+// grid spans the text width; its columns are never narrower than a cell's widest word (nor, for a
+// column left empty for handwriting, than its header on one line), and get what is left first so
+// that their rows' content, then their headers, stand on one line, the columns that ask least
+// served first. A grid that cannot be so set
+// in TableHead and Cell is set in GridHead and GridCell, then in the Small ones, and refused when
+// none fits. In a
+// grid's cell a line may also break after "+" (the checked items of a checklist, "1+2+…+37"). A
+// row of a grid is never split across pages.
 bool sheet_layout(const Sheet& sheet, const SheetPaper& paper, const SheetMeasure& measure,
                   SheetLayout& layout);
 
