@@ -1,6 +1,8 @@
 // "待评估患者…" (Ctrl+D): the ward's due list in a dialog, most urgent first, across every tool's
 // records in the folder in use. Enter opens the chosen tool with the patient set and an empty
 // form for the new assessment; Esc closes.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "catalogue/tool_catalogue.h"
@@ -23,17 +25,16 @@ struct Column {
     int width;  // in dialog units
 };
 
-constexpr Column kColumns[] = {{L"到期时间", 62}, {L"床号", 28},    {L"姓名", 44},
-                               {L"住院号", 52},   {L"评估工具", 96}, {L"上次结果", 50},
-                               {L"等级", 30},     {L"逾期", 46}};
+constexpr Column kColumns[] = {{L"到期时间", 62}, {L"床号", 28},     {L"姓名", 44}, {L"住院号", 52},
+                               {L"评估工具", 96}, {L"上次结果", 50}, {L"等级", 30}, {L"逾期", 46}};
 
 DueList g_due;
 
 void build_dialog(DialogTemplate& dialog) {
     dialog_begin(dialog, L"待评估患者", 430, 230);
     dialog_item_named(dialog,
-                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 8,
-                      8, 414, 186, kListId, WC_LISTVIEWW, L"");
+                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 8, 8,
+                      414, 186, kListId, WC_LISTVIEWW, L"");
     dialog_item(dialog, SS_LEFT, 8, 200, 280, 22, kStatusId, kDialogStatic, L"");
     dialog_item(dialog, BS_DEFPUSHBUTTON | WS_TABSTOP, 308, 206, 54, 16, IDOK, kDialogButton,
                 L"开始评估");
@@ -57,8 +58,7 @@ void set_cell(HWND list, int row, int column, const wchar_t* text) {
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void add_columns(HWND dialog, HWND list) {

@@ -2,7 +2,11 @@
 // the patient in a column), newest first, under the trend of the main result. Enter or a double
 // click reopens a record in the form and calculates it; "打印评估单…" (Ctrl+P here) prints the
 // patient's running sheet; Esc closes. The record file is only read.
+#include <windows.h>
+
 #include <commctrl.h>
+
+#include <initializer_list>
 
 #include "app/assessment_sheet.h"
 #include "engine/wide_text.h"
@@ -28,9 +32,8 @@ struct Column {
     int width;  // in dialog units
 };
 
-constexpr Column kColumns[] = {{L"时间", 66},   {L"患者", 92},     {L"主要结果", 56},
-                               {L"等级", 30},   {L"评估人", 40},   {L"下次评估", 66},
-                               {L"状态", 34}};
+constexpr Column kColumns[] = {{L"时间", 66},   {L"患者", 92},     {L"主要结果", 56}, {L"等级", 30},
+                               {L"评估人", 40}, {L"下次评估", 66}, {L"状态", 34}};
 
 struct HistoryWindow {
     History history;
@@ -63,8 +66,7 @@ void set_cell(HWND list, int row, int column, const wchar_t* text) {
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void add_columns(HWND dialog, HWND list) {
@@ -86,8 +88,8 @@ void patient_cell(const Patient& patient, wchar_t* out, std::int32_t capacity) {
         text_copy(out, capacity, L"");
         return;
     }
-    text_format(out, capacity, L"%ls%ls %ls %ls", patient.bed, patient.bed[0] != L'\0' ? L"床" : L"",
-                patient.name, patient.admission);
+    text_format(out, capacity, L"%ls%ls %ls %ls", patient.bed,
+                patient.bed[0] != L'\0' ? L"床" : L"", patient.name, patient.admission);
 }
 
 void fill_rows(HWND list) {
@@ -202,8 +204,8 @@ void print_running_sheet() {
     }
     static Sheet sheet;
     wchar_t reason[kStatusText];
-    if (!assessment_sheet_compose(*g_window.tool, g_history.file, g_window.patient.admission,
-                                  sheet, reason, kStatusText)) {
+    if (!assessment_sheet_compose(*g_window.tool, g_history.file, g_window.patient.admission, sheet,
+                                  reason, kStatusText)) {
         MessageBoxW(g_history.dialog, reason, L"打印评估单", MB_ICONINFORMATION);
         return;
     }
@@ -211,8 +213,8 @@ void print_running_sheet() {
 }
 
 // Ctrl+P from the list or the chart prints, as the main window's Ctrl+P does there.
-LRESULT CALLBACK child_proc(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
-                            UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK child_proc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR) {
     if (message == WM_KEYDOWN && wparam == 'P' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
         PostMessageW(g_history.dialog, WM_COMMAND, kPrintId, 0);
         return 0;
@@ -229,8 +231,7 @@ void on_init(HWND dialog) {
     if (!record_file_path(g_window.tool->id, folder, g_history.file, kRecordPathCapacity)) {
         g_history.file[0] = L'\0';
     }
-    history_read(g_history.file, g_window.patient.admission, platform().now(),
-                 g_history.history);
+    history_read(g_history.file, g_window.patient.admission, platform().now(), g_history.history);
     fill_rows(list);
     show_count();
     show_chart();

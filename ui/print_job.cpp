@@ -59,6 +59,13 @@ void draw_page(PrinterFonts& printer, const Sheet& sheet, const SheetLayout& lay
         SelectObject(dc, printer.fonts[static_cast<std::int32_t>(line.style)]);
         TextOutW(dc, line.x, line.y, sheet.text + line.start, line.length);
     }
+    // The rules of a table, solid black; right and bottom edges exclusive, as in a RECT.
+    for (std::int32_t i = 0; i < layout.rule_count; ++i) {
+        const SheetRule& rule = layout.rules[i];
+        if (rule.page != page) continue;
+        PatBlt(dc, rule.box.left, rule.box.top, rule.box.right - rule.box.left,
+               rule.box.bottom - rule.box.top, BLACKNESS);
+    }
     wchar_t footer[kFooterCapacity];
     sheet_footer_text(page + 1, layout.page_count, footer, kFooterCapacity);
     std::int32_t width = text_width(&printer, SheetStyle::Footer, footer, text_length(footer));
@@ -148,8 +155,8 @@ std::int32_t print_sheet_document(HDC printer, const Sheet& sheet, const wchar_t
     return pages;
 }
 
-std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document,
-                              const wchar_t* printer, wchar_t* reason, std::int32_t capacity) {
+std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document, const wchar_t* printer,
+                              wchar_t* reason, std::int32_t capacity) {
     wchar_t name[kPrinterNameCapacity];
     if (!printer_name(printer, name, reason, capacity)) return -1;
     HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, nullptr);

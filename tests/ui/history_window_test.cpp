@@ -41,8 +41,9 @@ void save(std::int32_t tool_id, const wchar_t* inputs, const LocalTime& at,
     tool_compute(tool, state.values, detail, 4096, verdict, kVerdictCapacity, &level, nullptr, 0);
     Patient patient = {};
     ASSERT_TRUE(patient_set(admission, bed, L"张三", L"李敏", patient, reason, 256));
-    const SavedResult saved = {&tool, &state, detail, level, &patient,
-                               next_assessment(tool, state.values, outputs, at), at};
+    const SavedResult saved = {&tool, &state,   detail,
+                               level, &patient, next_assessment(tool, state.values, outputs, at),
+                               at};
     wchar_t path[kRecordPathCapacity];
     ASSERT_EQ(record_save(saved, path, kRecordPathCapacity), AppendResult::Written);
 }
@@ -55,18 +56,16 @@ std::wstring record_path(std::int32_t tool_id) {
 }
 
 std::wstring cell(HWND list, int row, int column) {
-    wchar_t text[256] = L"";
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
+    return list_view_text(list, row, column);
 }
 
+// The dialog once it shows: it is found while still being filled, shown when filled.
 HWND wait_for_dialog(const wchar_t* title) {
     HWND dialog = nullptr;
-    wait_until([&] { return (dialog = FindWindowW(L"#32770", title)) != nullptr; });
+    wait_until([&] {
+        dialog = FindWindowW(L"#32770", title);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
     return dialog;
 }
 
@@ -85,6 +84,14 @@ std::wstring expected_points(HWND chart, const History& history) {
                 L"," + std::to_wstring(point.level);
     }
     return text;
+}
+
+std::string narrow_text(const std::wstring& text) {
+    std::string bytes(text.size() * 3 + 1, '\0');
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0],
+                                   static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(size > 0 ? static_cast<size_t>(size - 1) : 0);
+    return bytes;
 }
 
 class HistoryWindow : public ProgramWindow {};
@@ -114,16 +121,14 @@ TEST_F(HistoryWindow, CtrlHListsTheTrendAndReopensARecord) {
     EXPECT_EQ(window_text(chart), expected_points(chart, history));
 
     // The second row, 48 hours ago: its checklist comes back and the result is the recorded one.
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+    list_view_select(list, 1);
     SetFocus(list);
     PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(wait_until([&] { return !IsWindow(dialog); }));
     ASSERT_TRUE(wait_until([&] { return status_text(program.window).rfind(L"已载入 ", 0) == 0; }));
     std::wstring recorded = std::wstring(L"Caprini总分：") + history.rows[1].main_result + L"\r\n";
-    EXPECT_EQ(window_text(item(ID_RESULT)).rfind(recorded, 0), 0u);
+    EXPECT_EQ(window_text(item(ID_RESULT)).rfind(recorded, 0), 0u)
+        << narrow_text(window_text(item(ID_RESULT))) << " / " << narrow_text(recorded);
     EXPECT_EQ(window_text(program.window), L"Caprini VTE 风险评估 - 5床 张三");
     DeleteFileW(record_path(222).c_str());
 }
@@ -134,9 +139,9 @@ TEST_F(HistoryWindow, CtrlDListsTheMostUrgentFirst) {
     DeleteFileW(record_path(216).c_str());
     LocalTime now = now_here();
     const wchar_t* low = L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=1";
-    save(216, low, local_time_add_hours(now, -22), L"SOON", L"8");     // due in 2 hours
-    save(216, low, local_time_add_hours(now, -30), L"LATE", L"3");     // 6 hours overdue
-    save(216, low, local_time_add_hours(now, -2), L"LATER", L"9");     // due in 22 hours
+    save(216, low, local_time_add_hours(now, -22), L"SOON", L"8");  // due in 2 hours
+    save(216, low, local_time_add_hours(now, -30), L"LATE", L"3");  // 6 hours overdue
+    save(216, low, local_time_add_hours(now, -2), L"LATER", L"9");  // due in 22 hours
     start(L"");
     press_ctrl(program.window, 'D');
     HWND dialog = wait_for_dialog(L"待评估患者");

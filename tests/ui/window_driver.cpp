@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include "ui/main_window.h"
 
 namespace {
@@ -214,4 +216,68 @@ void press_ctrl(HWND window, WORD key, bool shift) {
     if (shift) add(VK_SHIFT, false);
     add(VK_CONTROL, false);
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+namespace {
+
+// A block of memory in the list's own process, with the item first and its text after it.
+struct RemoteItem {
+    HANDLE process;
+    char* block;
+};
+
+constexpr int kRemoteText = 512;
+
+RemoteItem remote_item(HWND list) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(list, &id);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    void* block = process != nullptr
+                      ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kRemoteText * 2,
+                                       MEM_COMMIT, PAGE_READWRITE)
+                      : nullptr;
+    return {process, static_cast<char*>(block)};
+}
+
+void release(RemoteItem& remote) {
+    if (remote.block != nullptr) VirtualFreeEx(remote.process, remote.block, 0, MEM_RELEASE);
+    if (remote.process != nullptr) CloseHandle(remote.process);
+}
+
+}  // namespace
+
+std::wstring list_view_text(HWND list, int row, int column) {
+    RemoteItem remote = remote_item(list);
+    if (remote.block == nullptr) {
+        release(remote);
+        return L"";
+    }
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.cchTextMax = kRemoteText;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.block + sizeof(LVITEMW));
+    WriteProcessMemory(remote.process, remote.block, &item, sizeof(item), nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(remote.block));
+    wchar_t text[kRemoteText] = {};
+    ReadProcessMemory(remote.process, remote.block + sizeof(LVITEMW), text, sizeof(text), nullptr);
+    text[kRemoteText - 1] = L'\0';
+    release(remote);
+    return text;
+}
+
+void list_view_select(HWND list, int row) {
+    RemoteItem remote = remote_item(list);
+    if (remote.block == nullptr) {
+        release(remote);
+        return;
+    }
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    WriteProcessMemory(remote.process, remote.block, &item, sizeof(item), nullptr);
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(remote.block));
+    release(remote);
 }

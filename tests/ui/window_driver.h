@@ -49,6 +49,12 @@ void dismiss(HWND box);
 
 std::wstring clipboard_text();
 
+// A list view's cell in another process: the item and its text go through memory of that
+// process, as the list view reads and writes only its own.
+std::wstring list_view_text(HWND list, int row, int column);
+// Selects and focuses a row of a list view in another process.
+void list_view_select(HWND list, int row);
+
 // Ctrl (and Shift) with the key, typed as a person types it into the window brought to front.
 void press_ctrl(HWND window, WORD key, bool shift = false);
 
