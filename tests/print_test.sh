@@ -174,6 +174,27 @@ wait_pdf caprini && check_pdf caprini "$pages" "Caprini VTE 风险评估" "年�
   "Caprini总分" "8" "结论【异常】≥5分" "评估人："
 echo "Caprini (a checklist): $pages page(s)"
 
+# The running assessment sheet: three Braden assessments of one patient (an id of this run's own),
+# saved through --save, printed through --records --print: one row each, in order, with the
+# checking nurse's column.
+patient="PRINT-$$"
+for sensory in 4 3 2; do
+  wine "$exe" --selftest "$work/save.txt" --tool 216 sensory=$sensory --patient "$patient" \
+    --bed 12 --name 张三 --assessor 李敏 --save </dev/null >/dev/null 2>&1 || fail "running sheet: save"
+done
+code=0
+wine "$exe" --records "$work/sheet.txt" --tool 216 --patient "$patient" --print PDF \
+  </dev/null >/dev/null 2>&1 || code=$?
+pages="$(tail -n 1 "$work/sheet.txt" | tr -d '\r')"
+pages="${pages#PRINT|}"
+[ "$code" = 0 ] || fail "running sheet: exit code $code ($pages)"
+wait_pdf sheet && check_pdf sheet "$pages" "住院患者Braden 压力性损伤评分评估单" "张三" "12" \
+  "$patient" "检查者" "23" "正常" "李敏" "22" "正常" "李敏" "21" "正常" "李敏" "第 1 页 / 共 1 页"
+echo "running assessment sheet: $pages page(s)"
+if [ -n "${SHEET_SAMPLE:-}" ] && [ -f "$work/sheet.pdf" ]; then
+  pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$work/sheet.pdf" "${SHEET_SAMPLE%.png}"
+fi
+
 code=0
 wine "$exe" --selftest "$work/unknown.txt" --tool 201 --print NoSuchPrinter \
   </dev/null >/dev/null 2>&1 || code=$?

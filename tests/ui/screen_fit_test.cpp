@@ -137,3 +137,46 @@ TEST(SmallScreen, WholeWindowLiesInTheWorkArea) {
 }
 
 }  // namespace
+
+namespace {
+
+// The history window of the built-in tool, opened with Ctrl+H; null when it did not show.
+HWND open_history(const RunningProgram& program) {
+    press_ctrl(program.window, 'H');
+    HWND dialog = nullptr;
+    wait_until([&] {
+        dialog = FindWindowW(L"#32770", L"评估记录 - Sorvane");
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    return dialog;
+}
+
+void close_dialog(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    wait_until([&] { return !IsWindow(dialog); });
+}
+
+}  // namespace
+
+// At 150 % the history window is no larger than a 1366 x 768 screen's work area above a taskbar.
+TEST(HighDpi, HistoryWindowFitsASmallScreen) {
+    RunningProgram program = start_program();
+    ASSERT_NE(program.window, nullptr);
+    HWND dialog = open_history(program);
+    ASSERT_NE(dialog, nullptr);
+    RECT box = screen_rect(dialog);
+    EXPECT_LE(box.right - box.left, 1366);
+    EXPECT_LE(box.bottom - box.top, 728);
+    close_dialog(dialog);
+    EXPECT_EQ(close_program(program), 0u);
+}
+
+TEST(SmallScreen, HistoryWindowLiesInTheWorkArea) {
+    RunningProgram program = start_program();
+    ASSERT_NE(program.window, nullptr);
+    HWND dialog = open_history(program);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(inside(screen_rect(dialog), work_area()));
+    close_dialog(dialog);
+    EXPECT_EQ(close_program(program), 0u);
+}
