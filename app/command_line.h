@@ -22,8 +22,8 @@ struct CommandLine {
     wchar_t usage[kUsageCapacity];          // why the line cannot be carried out; empty when it can
     bool print;                             // "--print [printer]" with the self-test
     wchar_t printer[kPrinterNameCapacity];  // empty: the default printer
-    Patient patient;   // "--patient ID [--bed B] [--name N] [--assessor A]"; unset when not given
-    bool save;         // "--save" with the self-test: the record appended as the window would
+    Patient patient;  // "--patient ID [--bed B] [--name N] [--assessor A]"; unset when not given
+    bool save;        // "--save" with the self-test: the record appended as the window would
     wchar_t result_file[kSelftestPathCapacity];  // "--result-file path" with the window
     double within_hours;  // "--within H" with "--due": how far ahead the due list looks
 };

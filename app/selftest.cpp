@@ -91,8 +91,7 @@ int selftest_write_usage(const wchar_t* path, const wchar_t* reason) {
 }
 
 std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
-                              const ResultContext& extras, wchar_t* report,
-                              std::int32_t capacity) {
+                              const ResultContext& extras, wchar_t* report, std::int32_t capacity) {
     wchar_t detail[kSelftestDetail];
     wchar_t verdict[kVerdictCapacity];
     wchar_t result_copy[kResultCopy];
@@ -121,8 +120,8 @@ int selftest_run_values(const ToolSpec& tool, const double* input_values, const 
     return selftest_run_with(tool, input_values, ResultContext{nullptr, nullptr}, path);
 }
 
-int selftest_run_with(const ToolSpec& tool, const double* input_values,
-                      const ResultContext& extras, const wchar_t* path) {
+int selftest_run_with(const ToolSpec& tool, const double* input_values, const ResultContext& extras,
+                      const wchar_t* path) {
     static wchar_t report[kSelftestReportCapacity];
     std::int32_t errors =
         selftest_compose(tool, input_values, extras, report, kSelftestReportCapacity);

@@ -18,14 +18,13 @@ constexpr std::int32_t kSelftestPathCapacity = 520;
 // next assessment, so nothing is cut.
 constexpr std::int32_t kSelftestReportCapacity = 24576;
 
-
 int selftest_run(const wchar_t* path);                             // the built-in tool
 int selftest_run_tool(const ToolSpec& tool, const wchar_t* path);  // any descriptor
 // Any descriptor on the given input values, one per input.
 int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path);
 // The same with the patient and the next assessment after ERRORS.
-int selftest_run_with(const ToolSpec& tool, const double* input_values,
-                      const ResultContext& extras, const wchar_t* path);
+int selftest_run_with(const ToolSpec& tool, const double* input_values, const ResultContext& extras,
+                      const wchar_t* path);
 
 // The report into report; returns how many outputs failed.
 std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,

@@ -28,7 +28,8 @@ int selftest_save(const ToolSpec& tool, const InputState& inputs, const Patient&
     wchar_t line[kSavedLine];
     int code = exit_code;
     if (tool_inputs_implausible(tool, inputs.values)) {
-        text_format(line, kSavedLine, L"SAVED|REFUSED|%ls\r\n", static_cast<const wchar_t*>(verdict));
+        text_format(line, kSavedLine, L"SAVED|REFUSED|%ls\r\n",
+                    static_cast<const wchar_t*>(verdict));
         code = kSelftestOutputFailed;
     } else {
         const SavedResult saved = {&tool, &inputs, result, level, &patient, next, computed_at};
@@ -38,7 +39,8 @@ int selftest_save(const ToolSpec& tool, const InputState& inputs, const Patient&
             record_file_name(tool.id, name, kRecordNameCapacity);
             text_format(line, kSavedLine, L"SAVED|%ls\r\n", static_cast<const wchar_t*>(name));
         } else {
-            text_format(line, kSavedLine, L"SAVED|FAILED|%ls\r\n", static_cast<const wchar_t*>(path));
+            text_format(line, kSavedLine, L"SAVED|FAILED|%ls\r\n",
+                        static_cast<const wchar_t*>(path));
             code = kSelftestNotWritten;
         }
     }

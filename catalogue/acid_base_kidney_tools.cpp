@@ -33,8 +33,7 @@ constexpr WorkedExample kOsmolalityExamples[] = {
     {L"osm_meas=300", L"290.0|10.0", 0},
     {L"urea=4.9 osm_meas=300", L"289.9|10.1", 2},
     {L"na=150 glu=40 urea=15", L"355.0|0.0", 1},
-    {L"osm_meas=150", L"--|--", 2,
-     L"请核对输入：实测渗透压(未测填0)应在 170–700 mOsm/kg"},
+    {L"osm_meas=150", L"--|--", 2, L"请核对输入：实测渗透压(未测填0)应在 170–700 mOsm/kg"},
     {L"na=79", L"--|--", 2, L"请核对输入：血钠应在 80–260 mmol/L"},
 };
 

@@ -161,18 +161,8 @@ constexpr WorkedExample kNews2Examples[] = {
     {L"temp=12.9", L"--|--|--|--|--|--|--|--|--", 2, L"请核对输入：体温应在 13–47 ℃"},
 };
 
-constexpr InputChoice kRassRassChoices[] = {{4, L"+4 有攻击性：暴力，危及人员"},
-                                            {3, L"+3 非常躁动：拔管或攻击"},
-                                            {2, L"+2 躁动：频繁无目的动/人机对抗"},
-                                            {1, L"+1 不安：焦虑但动作不剧烈"},
-                                            {0, L"0 清醒平静"},
-                                            {-1, L"-1 嗜睡：呼唤睁眼对视≥10秒"},
-                                            {-2, L"-2 轻度镇静：呼唤睁眼对视<10秒"},
-                                            {-3, L"-3 中度镇静：呼唤有动作无对视"},
-                                            {-4, L"-4 深度镇静：仅身体刺激有动作"},
-                                            {-5, L"-5 不可唤醒：对声音及刺激无反应"}};
 constexpr InputSpec kRassInputs[] = {
-    {"rass", L"RASS分级", L"", 0, count_of(kRassRassChoices), kRassRassChoices},
+    {"rass", L"RASS分级", L"", 0, count_of(kRassChoices), kRassChoices},
 };
 constexpr OutputSpec kRassOutputs[] = {
     {"score", L"RASS分值", L"分", "rass", "int"},

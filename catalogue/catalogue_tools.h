@@ -83,6 +83,17 @@ constexpr ToolSpec report_tool(const ToolTexts& texts, ReportKind kind,
 
 inline constexpr InputChoice kSexChoices[] = {{1, L"男"}, {2, L"女"}};
 inline constexpr InputChoice kNoYesChoices[] = {{0, L"否"}, {1, L"是"}};
+// The RASS levels, +4 to -5: the RASS tool's own input and CAM-ICU's first.
+inline constexpr InputChoice kRassChoices[] = {{4, L"+4 有攻击性：暴力，危及人员"},
+                                               {3, L"+3 非常躁动：拔管或攻击"},
+                                               {2, L"+2 躁动：频繁无目的动/人机对抗"},
+                                               {1, L"+1 不安：焦虑但动作不剧烈"},
+                                               {0, L"0 清醒平静"},
+                                               {-1, L"-1 嗜睡：呼唤睁眼对视≥10秒"},
+                                               {-2, L"-2 轻度镇静：呼唤睁眼对视<10秒"},
+                                               {-3, L"-3 中度镇静：呼唤有动作无对视"},
+                                               {-4, L"-4 深度镇静：仅身体刺激有动作"},
+                                               {-5, L"-5 不可唤醒：对声音及刺激无反应"}};
 
 // Conversions (conversion_tools.cpp).
 extern const ToolSpec kCholesterolMgdlTool;

@@ -80,20 +80,10 @@ constexpr WorkedExample kMuscleGradeExamples[] = {
     {L"group=6 grade=4", L"4", 1},
 };
 
-constexpr InputChoice kCamIcuRassChoices[] = {{4, L"+4 有攻击性：暴力，危及人员"},
-                                              {3, L"+3 非常躁动：拔管或攻击"},
-                                              {2, L"+2 躁动：频繁无目的动/人机对抗"},
-                                              {1, L"+1 不安：焦虑但动作不剧烈"},
-                                              {0, L"0 清醒平静"},
-                                              {-1, L"-1 嗜睡：呼唤睁眼对视≥10秒"},
-                                              {-2, L"-2 轻度镇静：呼唤睁眼对视<10秒"},
-                                              {-3, L"-3 中度镇静：呼唤有动作无对视"},
-                                              {-4, L"-4 深度镇静：仅身体刺激有动作"},
-                                              {-5, L"-5 不可唤醒：对声音及刺激无反应"}};
 constexpr InputChoice kCamIcuF1Choices[] = {{0, L"否：较基线无急性改变，24小时内无波动"},
                                             {1, L"是：意识状态急性改变或24小时内有波动"}};
 constexpr InputSpec kCamIcuInputs[] = {
-    {"rass", L"RASS分级", L"", 0, count_of(kCamIcuRassChoices), kCamIcuRassChoices},
+    {"rass", L"RASS分级", L"", 0, count_of(kRassChoices), kRassChoices},
     {"f1", L"特征1急性改变或波动", L"", 0, count_of(kCamIcuF1Choices), kCamIcuF1Choices},
     number_input("letters", L"特征2注意力错误数", L"个", 0, 0, 10),
     number_input("think", L"特征4思维错误数", L"个", 0, 0, 5),

@@ -76,8 +76,17 @@ inline InputKind input_kind(const InputSpec& input) {
 // A number input that holds only values between lowest and highest.
 constexpr InputSpec number_input(const char* name, const wchar_t* label, const wchar_t* unit,
                                  double default_value, double lowest, double highest) {
-    return {name,    label,   unit, default_value,       0, nullptr, InputKind::Number, 0,
-            nullptr, DateDefault::Fixed, {true, lowest, highest, 0.0}};
+    return {name,
+            label,
+            unit,
+            default_value,
+            0,
+            nullptr,
+            InputKind::Number,
+            0,
+            nullptr,
+            DateDefault::Fixed,
+            {true, lowest, highest, 0.0}};
 }
 
 // A number input where 0 (or an empty box) means "not measured"; any other value lies between
@@ -85,8 +94,17 @@ constexpr InputSpec number_input(const char* name, const wchar_t* label, const w
 constexpr InputSpec optional_number_input(const char* name, const wchar_t* label,
                                           const wchar_t* unit, double default_value,
                                           double nonzero_lowest, double highest) {
-    return {name,    label,   unit, default_value,       0, nullptr, InputKind::Number, 0,
-            nullptr, DateDefault::Fixed, {true, 0.0, highest, nonzero_lowest}};
+    return {name,
+            label,
+            unit,
+            default_value,
+            0,
+            nullptr,
+            InputKind::Number,
+            0,
+            nullptr,
+            DateDefault::Fixed,
+            {true, 0.0, highest, nonzero_lowest}};
 }
 
 // True when the value lies inside the input's limits (always, for an input without limits).

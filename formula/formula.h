@@ -5,8 +5,8 @@
 
 // Evaluates one formula; *error is always written: 0 with a finite result, 1 when the formula
 // failed, kFormulaNotApplicable when its value is na() (the output does not apply to these
-// inputs; the value is not_applicable_value()). A null or empty text fails with 0.0. Names read the input or output value of the same
-// index; inputs are searched before outputs.
+// inputs; the value is not_applicable_value()). A null or empty text fails with 0.0. Names read the
+// input or output value of the same index; inputs are searched before outputs.
 constexpr int kFormulaNotApplicable = 2;
 
 double formula_eval(const ToolSpec& tool, const char* text, const double* input_values,

@@ -32,6 +32,14 @@ enum class AppendResult : std::int32_t {
 // report's whole text with every character quoted, and 16 inputs.
 constexpr std::int32_t kAppendRowCapacity = 24576;
 
+// The bytes one append writes at most: the byte-order mark, a line break that ends a cut last
+// line, the header and the row.
+constexpr std::int32_t kAppendWriteBytes = 3 + 2 + 2 * (kAppendRowCapacity - 1) * 4;
+constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+
+// Appends the text's UTF-8 to the bytes of an append; false when it does not fit.
+bool append_utf8(const wchar_t* text, char* bytes, std::int32_t& size);
+
 // Where the records are kept: the folder a policy names for the ward, or the user's own.
 struct RecordsFolder {
     bool found;   // false: no folder can be had at all

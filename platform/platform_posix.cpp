@@ -66,9 +66,9 @@ LocalTime posix_now() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-constexpr PlatformOps kPosixOps = {posix_utf8_from_wide, posix_today,          posix_open_file,
-                                   posix_now,            posix_records_folder, posix_make_folder,
-                                   posix_append_record};
+constexpr PlatformOps kPosixOps = {
+    posix_utf8_from_wide, posix_today,       posix_open_file,    posix_now,
+    posix_records_folder, posix_make_folder, posix_append_record};
 
 }  // namespace
 

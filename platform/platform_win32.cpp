@@ -33,9 +33,9 @@ LocalTime win32_now() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
-constexpr PlatformOps kWin32Ops = {win32_utf8_from_wide, win32_today,          win32_open_file,
-                                   win32_now,            win32_records_folder, win32_make_folder,
-                                   win32_append_record};
+constexpr PlatformOps kWin32Ops = {
+    win32_utf8_from_wide, win32_today,       win32_open_file,    win32_now,
+    win32_records_folder, win32_make_folder, win32_append_record};
 
 }  // namespace
 

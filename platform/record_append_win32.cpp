@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t kRowUtf8 = (kAppendRowCapacity - 1) * kUtf8BytesPerUnit;
-// The byte-order mark, a line break that ends a cut last line, the header and the row.
-constexpr std::int32_t kWriteBytes = 3 + 2 + 2 * kRowUtf8;
-constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
 // Another window of this program holds the file only for one write; a spreadsheet holds it for
 // as long as it is open. Waiting this long tells the two apart.
 constexpr int kOpenAttempts = 10;
@@ -26,16 +22,6 @@ constexpr DWORD kAccess = FILE_APPEND_DATA | FILE_READ_DATA | FILE_READ_ATTRIBUT
 constexpr DWORD kTurnByteHigh = 0x40000000;
 constexpr int kLockAttempts = 250;
 constexpr DWORD kLockPause = 20;
-
-// Appends the text's UTF-8 to the bytes; false when it does not fit (it always does: the area
-// is sized for the longest header and row).
-bool add_utf8(const wchar_t* text, char* bytes, std::int32_t& size) {
-    std::int32_t added =
-        platform().utf8_from_wide(text, text_length(text), bytes + size, kWriteBytes - size);
-    if (added < 0) return false;
-    size += added;
-    return true;
-}
 
 // Writes the bytes in one call, gives the turn back and closes the file.
 bool write_all(HANDLE file, const char* bytes, std::int32_t size, OVERLAPPED& turn) {
@@ -79,11 +65,11 @@ FileEnd file_end(HANDLE file) {
 // What goes before the row: the byte-order mark and the header in a new or empty file, a line
 // break after a cut last line.
 bool add_start(FileEnd end, const wchar_t* header, char* bytes, std::int32_t& size) {
-    if (end == FileEnd::CutLine) return add_utf8(L"\r\n", bytes, size);
+    if (end == FileEnd::CutLine) return append_utf8(L"\r\n", bytes, size);
     if (end == FileEnd::LineEnd) return true;
     for (unsigned char mark : kByteOrderMark)
         bytes[size++] = static_cast<char>(mark);
-    return add_utf8(header, bytes, size);
+    return append_utf8(header, bytes, size);
 }
 
 bool is_existing_file(const wchar_t* path) {
@@ -121,7 +107,7 @@ bool take_turn_lock(HANDLE file, OVERLAPPED& place) {
 
 AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
     // One thread saves at a time; the area is too large for the stack.
-    static char bytes[kWriteBytes];
+    static char bytes[kAppendWriteBytes];
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         if (attempt > 0) Sleep(kOpenPause);
@@ -142,7 +128,7 @@ AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const w
         }
         // The end is looked at under the lock: another computer may just have written.
         FileEnd end = file_end(file);
-        bool composed = add_start(end, header, bytes, size) && add_utf8(row, bytes, size);
+        bool composed = add_start(end, header, bytes, size) && append_utf8(row, bytes, size);
         bool written = write_all(file, bytes, composed ? size : 0, turn);
         return composed && written ? AppendResult::Written : AppendResult::Failed;
     }

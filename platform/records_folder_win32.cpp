@@ -15,8 +15,8 @@ constexpr std::int32_t kFolderCapacity = 520;
 // The policy's folder (the installer or group policy writes it); false when none is set.
 bool policy_folder(wchar_t* out, std::int32_t capacity) {
     DWORD bytes = static_cast<DWORD>(capacity) * sizeof(wchar_t);
-    LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, kPolicyKey, kPolicyValue,
-                                  RRF_RT_REG_SZ, nullptr, out, &bytes);
+    LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, kPolicyKey, kPolicyValue, RRF_RT_REG_SZ,
+                                  nullptr, out, &bytes);
     if (status != ERROR_SUCCESS) return false;
     // A folder named with a final separator is the same folder.
     std::int32_t length = text_length(out);

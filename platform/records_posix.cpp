@@ -12,18 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t kRowUtf8 = (kAppendRowCapacity - 1) * kUtf8BytesPerUnit;
-constexpr std::int32_t kWriteBytes = 3 + 2 + 2 * kRowUtf8;
-constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
-
-bool add_utf8(const wchar_t* text, char* bytes, std::int32_t& size) {
-    std::int32_t added =
-        platform().utf8_from_wide(text, text_length(text), bytes + size, kWriteBytes - size);
-    if (added < 0) return false;
-    size += added;
-    return true;
-}
-
 // What goes before the row: the byte-order mark and the header in an empty file, a line break
 // after a cut last line.
 bool add_start(int file, const wchar_t* header, char* bytes, std::int32_t& size) {
@@ -32,11 +20,11 @@ bool add_start(int file, const wchar_t* header, char* bytes, std::int32_t& size)
     if (status.st_size == 0) {
         for (unsigned char mark : kByteOrderMark)
             bytes[size++] = static_cast<char>(mark);
-        return add_utf8(header, bytes, size);
+        return append_utf8(header, bytes, size);
     }
     char last = '\n';
     if (pread(file, &last, 1, status.st_size - 1) != 1) return false;
-    return last == '\n' || add_utf8(L"\r\n", bytes, size);
+    return last == '\n' || append_utf8(L"\r\n", bytes, size);
 }
 
 bool write_whole(int file, const char* bytes, std::int32_t size) {
@@ -80,7 +68,7 @@ bool posix_make_folder(const wchar_t* folder) {
 
 // flock keeps two processes from appending at once; the start is decided under the lock.
 AppendResult posix_append_record(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
-    static char bytes[kWriteBytes];
+    static char bytes[kAppendWriteBytes];
     char narrow[kPosixPathBytes];
     if (!posix_narrow_path(path, narrow, kPosixPathBytes)) return AppendResult::Failed;
     int file = open(narrow, O_RDWR | O_APPEND | O_CREAT, 0644);
@@ -90,7 +78,7 @@ AppendResult posix_append_record(const wchar_t* path, const wchar_t* header, con
         return AppendResult::InUse;
     }
     std::int32_t size = 0;
-    bool written = add_start(file, header, bytes, size) && add_utf8(row, bytes, size) &&
+    bool written = add_start(file, header, bytes, size) && append_utf8(row, bytes, size) &&
                    write_whole(file, bytes, size);
     flock(file, LOCK_UN);
     bool closed = close(file) == 0;

@@ -22,9 +22,9 @@ bool read_number(const wchar_t* text, std::int32_t digits, std::int32_t* value) 
 }
 
 std::int32_t days_in_month(std::int32_t year, std::int32_t month) {
-    return static_cast<std::int32_t>(days_from_civil(month == 12 ? year + 1 : year,
-                                                     month == 12 ? 1 : month + 1, 1) -
-                                     days_from_civil(year, month, 1));
+    return static_cast<std::int32_t>(
+        days_from_civil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) -
+        days_from_civil(year, month, 1));
 }
 
 }  // namespace
@@ -56,8 +56,8 @@ std::int32_t local_time_compare(const LocalTime& a, const LocalTime& b) {
 }
 
 bool local_time_write_minutes(const LocalTime& time, wchar_t* out, std::int32_t capacity) {
-    return text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d", time.year, time.month,
-                       time.day, time.hour, time.minute) >= 0;
+    return text_format(out, capacity, L"%04d-%02d-%02d %02d:%02d", time.year, time.month, time.day,
+                       time.hour, time.minute) >= 0;
 }
 
 bool local_time_write_seconds(const LocalTime& time, wchar_t* out, std::int32_t capacity) {

@@ -15,7 +15,7 @@ enum class NextKind : std::int32_t {
 
 struct NextAssessment {
     NextKind kind;
-    LocalTime due;      // Timed: the calculation's time plus the interval
+    LocalTime due;        // Timed: the calculation's time plus the interval
     const wchar_t* text;  // the table's advice ("每日评估1次"); empty for None
 };
 
@@ -30,7 +30,8 @@ constexpr const wchar_t* kOnChangeDue = L"病情变化时";
 // "2026-12-10 08:30 前（每日评估1次）" or "病情变化时评估"; empty for None.
 void next_assessment_when(const NextAssessment& next, wchar_t* out, std::int32_t capacity);
 
-// "建议下次评估：2026-12-10 08:30 前（每日评估1次）" or "建议下次评估：病情变化时评估"; empty for None.
+// "建议下次评估：2026-12-10 08:30 前（每日评估1次）" or "建议下次评估：病情变化时评估"; empty for
+// None.
 void next_assessment_advice(const NextAssessment& next, wchar_t* out, std::int32_t capacity);
 
 // The record's 下次评估 field: "YYYY-MM-DD HH:MM", "病情变化时", or empty.

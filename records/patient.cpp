@@ -82,8 +82,8 @@ bool patient_set(const wchar_t* admission, const wchar_t* bed, const wchar_t* na
                  const wchar_t* assessor, Patient& patient, wchar_t* reason,
                  std::int32_t reason_capacity) {
     Patient read = {};
-    if (!patient_field_read(PatientField::Admission, admission, read.admission,
-                            kAdmissionCapacity, reason, reason_capacity) ||
+    if (!patient_field_read(PatientField::Admission, admission, read.admission, kAdmissionCapacity,
+                            reason, reason_capacity) ||
         !patient_field_read(PatientField::Bed, bed, read.bed, kBedCapacity, reason,
                             reason_capacity) ||
         !patient_field_read(PatientField::Name, name, read.name, kPersonNameCapacity, reason,

@@ -37,8 +37,8 @@ Patient stored_patient(const RecordRow& row) {
 }
 
 HistoryRow history_row(const RecordRow& row) {
-    HistoryRow kept = {row.line, row.time, stored_patient(row), level_from_word(row.level_word),
-                       {}, {}, false};
+    HistoryRow kept = {row.line, row.time, stored_patient(row), level_from_word(row.level_word), {},
+                       {},       false};
     text_copy(kept.main_result, kHistoryTextCapacity, row.main_result);
     text_copy(kept.next_due, kHistoryTextCapacity, row.next_due);
     return kept;
@@ -72,8 +72,8 @@ void mark_overdue(History& history, const LocalTime& now) {
         LocalTime due = {};
         wchar_t with_seconds[kHistoryTextCapacity];
         text_format(with_seconds, kHistoryTextCapacity, L"%ls:00", row.next_due);
-        row.overdue = local_time_read(with_seconds, &due) &&
-                      local_time_minutes_between(due, now) > 0;
+        row.overdue =
+            local_time_read(with_seconds, &due) && local_time_minutes_between(due, now) > 0;
     }
 }
 
@@ -101,9 +101,10 @@ void restore_inputs(const ToolSpec& tool, const RecordRow& row, InputState& stat
         const wchar_t* text = stored_value(row, input.label);
         double value = 0.0;
         CheckedItems checked = 0;
-        bool restored = text != nullptr && read_input_text(input, text, &value, &checked) &&
-                        is_choice_value(input, value) &&
-                        (input_kind(input) != InputKind::Number || input_within_limits(input, value));
+        bool restored =
+            text != nullptr && read_input_text(input, text, &value, &checked) &&
+            is_choice_value(input, value) &&
+            (input_kind(input) != InputKind::Number || input_within_limits(input, value));
         if (!restored) {
             note_unrestored(input.label, unrestored, capacity);
             continue;
@@ -162,11 +163,11 @@ bool history_value(const wchar_t* main_result, double* value) {
 bool history_has_trend(const ToolSpec& tool) {
     if (tool.report_kind != 0 || output_count(tool) == 0) return false;
     const char* format = tool.outputs[0].format;
-    return format == nullptr || (std::strcmp(format, "date") != 0 && std::strcmp(format, "wd") != 0);
+    return format == nullptr ||
+           (std::strcmp(format, "date") != 0 && std::strcmp(format, "wd") != 0);
 }
 
-std::int32_t history_samples(const History& history, TrendSample* samples,
-                             std::int32_t capacity) {
+std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity) {
     std::int32_t count = 0;
     for (std::int32_t i = 0; i < history.count && count < capacity; ++i) {
         const HistoryRow& row = history.rows[i];

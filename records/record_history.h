@@ -14,11 +14,11 @@ constexpr std::int32_t kHistoryTextCapacity = 64;
 struct HistoryRow {
     std::int32_t line;  // where the row starts in its file, to find it again
     LocalTime time;
-    Patient patient;  // empty for a row of the earlier layout; the assessor is the row's
+    Patient patient;     // empty for a row of the earlier layout; the assessor is the row's
     VerdictLevel level;  // -1 when the row names none
     wchar_t main_result[kHistoryTextCapacity];
     wchar_t next_due[kHistoryTextCapacity];  // "YYYY-MM-DD HH:MM", "病情变化时" or empty
-    bool overdue;  // the newest row of its patient, past its due time
+    bool overdue;                            // the newest row of its patient, past its due time
 };
 
 struct History {
@@ -40,8 +40,7 @@ bool history_value(const wchar_t* main_result, double* value);
 bool history_has_trend(const ToolSpec& tool);
 
 // The samples of the trend: the rows with a number, with their level.
-std::int32_t history_samples(const History& history, TrendSample* samples,
-                             std::int32_t capacity);
+std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity);
 
 // Puts the inputs of the row at the line back into a state for the tool, and its patient. An
 // input the row does not name, names in a way the tool no longer reads (an unknown label, a

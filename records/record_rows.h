@@ -21,8 +21,8 @@ struct RecordFacts {
 };
 
 // The columns every row has after the result, in this order.
-constexpr const wchar_t* kRecordFactColumns[] = {L"等级",   L"主要结果", L"住院号",  L"床号",
-                                                 L"姓名",   L"评估人",   L"下次评估"};
+constexpr const wchar_t* kRecordFactColumns[] = {L"等级", L"主要结果", L"住院号",  L"床号",
+                                                 L"姓名", L"评估人",   L"下次评估"};
 constexpr std::int32_t kRecordFactCount = 7;
 
 // "正常", "需关注", "异常", "禁忌" for levels 0 to 3; empty for any other.

@@ -23,8 +23,7 @@ bool record_file_in(const wchar_t* folder, std::int32_t tool_id, wchar_t* path,
                        static_cast<const wchar_t*>(name)) >= 0;
 }
 
-bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path,
-                      std::int32_t capacity) {
+bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path, std::int32_t capacity) {
     return platform().records_folder(folder, capacity).found &&
            record_file_in(folder, tool_id, path, capacity);
 }

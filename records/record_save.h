@@ -15,9 +15,9 @@ constexpr std::int32_t kRecordPathCapacity = 520;
 struct SavedResult {
     const ToolSpec* tool;
     const InputState* inputs;
-    const wchar_t* result;    // the whole result text
+    const wchar_t* result;  // the whole result text
     VerdictLevel level;
-    const Patient* patient;   // null or not set: the patient fields stay empty
+    const Patient* patient;  // null or not set: the patient fields stay empty
     NextAssessment next;
     LocalTime computed_at;
 };
@@ -28,8 +28,7 @@ bool record_file_in(const wchar_t* folder, std::int32_t tool_id, wchar_t* path,
 
 // The tool's record file in the folder in use ("<folder>\T216.csv"); false when no folder can
 // be had. folder receives the folder itself.
-bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path,
-                      std::int32_t capacity);
+bool record_file_path(std::int32_t tool_id, wchar_t* folder, wchar_t* path, std::int32_t capacity);
 
 // Makes the folder when it is missing and appends the row (a new or empty file gets the header
 // first); path receives the file's path, or the folder's when it cannot be reached. A row that

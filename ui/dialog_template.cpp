@@ -20,8 +20,8 @@ void put_text(DialogTemplate& dialog, const wchar_t* text) {
 }
 
 // Style, extended style, the box and the id of an item, DWORD aligned; its class follows.
-void put_item_head(DialogTemplate& dialog, DWORD style, short x, short y, short width,
-                   short height, WORD id) {
+void put_item_head(DialogTemplate& dialog, DWORD style, short x, short y, short width, short height,
+                   WORD id) {
     if (dialog.count % 2 != 0) put_word(dialog, 0);
     put_dword(dialog, style | WS_CHILD | WS_VISIBLE);
     put_dword(dialog, 0);

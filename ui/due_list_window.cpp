@@ -11,6 +11,7 @@
 #include "records/local_time.h"
 #include "ui/dialog_template.h"
 #include "ui/main_window.h"
+#include "ui/report_list.h"
 
 namespace {
 
@@ -20,13 +21,9 @@ constexpr double kWithinHours = 8.0;
 constexpr std::int32_t kCellText = 96;
 constexpr std::int32_t kStatusText = 160;
 
-struct Column {
-    const wchar_t* title;
-    int width;  // in dialog units
-};
-
-constexpr Column kColumns[] = {{L"到期时间", 62}, {L"床号", 28},     {L"姓名", 44}, {L"住院号", 52},
-                               {L"评估工具", 96}, {L"上次结果", 50}, {L"等级", 30}, {L"逾期", 46}};
+constexpr ListColumn kColumns[] = {{L"到期时间", 62}, {L"床号", 28},     {L"姓名", 44},
+                                   {L"住院号", 52},   {L"评估工具", 96}, {L"上次结果", 50},
+                                   {L"等级", 30},     {L"逾期", 46}};
 
 DueList g_due;
 
@@ -54,26 +51,6 @@ void overdue_text(std::int64_t minutes, wchar_t* out, std::int32_t capacity) {
     }
 }
 
-void set_cell(HWND list, int row, int column, const wchar_t* text) {
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void add_columns(HWND dialog, HWND list) {
-    for (int c = 0; c < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++c) {
-        RECT box = {0, 0, kColumns[c].width, 1};
-        MapDialogRect(dialog, &box);
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<wchar_t*>(kColumns[c].title);
-        column.cx = box.right;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
-                     reinterpret_cast<LPARAM>(&column));
-    }
-}
-
 void fill_rows(HWND list) {
     for (std::int32_t i = 0; i < g_due.count; ++i) {
         const DueEntry& entry = g_due.entries[i];
@@ -86,20 +63,17 @@ void fill_rows(HWND list) {
         text_copy(cells[5], kCellText, entry.main_result);
         text_copy(cells[6], kCellText, entry.level_word);
         overdue_text(entry.minutes_overdue, cells[7], kCellText);
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = cells[0];
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        for (int c = 1; c < 8; ++c)
-            set_cell(list, i, c, cells[c]);
+        const wchar_t* row_cells[8];
+        for (int c = 0; c < 8; ++c)
+            row_cells[c] = cells[c];
+        report_list_add_row(list, i, row_cells, 8);
     }
 }
 
 void on_init(HWND dialog) {
     HWND list = GetDlgItem(dialog, kListId);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    add_columns(dialog, list);
+    report_list_columns(dialog, list, kColumns,
+                        static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])));
     wchar_t folder[kRecordPathCapacity];
     g_due.count = 0;
     g_due.bad_rows = 0;
@@ -115,20 +89,13 @@ void on_init(HWND dialog) {
         text_append(status, kStatusText, bad);
     }
     SetDlgItemTextW(dialog, kStatusId, status);
-    if (g_due.count > 0) {
-        LVITEMW item = {};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    SetFocus(list);
+    report_list_choose_first(list);
 }
 
 // The chosen entry's tool with its patient, the form empty for the new assessment.
 bool open_chosen(HWND dialog) {
     HWND list = GetDlgItem(dialog, kListId);
-    auto row = static_cast<std::int32_t>(
-        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    auto row = report_list_chosen(list);
     if (row < 0 || row >= g_due.count) return false;
     const DueEntry& entry = g_due.entries[row];
     const ToolSpec* tool = find_tool(entry.tool_id);

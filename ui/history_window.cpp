@@ -15,6 +15,7 @@
 #include "ui/dialog_template.h"
 #include "ui/main_window.h"
 #include "ui/print_job.h"
+#include "ui/report_list.h"
 #include "ui/trend_chart_control.h"
 
 namespace {
@@ -27,13 +28,9 @@ constexpr std::int32_t kCellText = 96;
 constexpr std::int32_t kStatusText = 256;
 constexpr std::int32_t kTitleText = 160;
 
-struct Column {
-    const wchar_t* title;
-    int width;  // in dialog units
-};
-
-constexpr Column kColumns[] = {{L"时间", 66},   {L"患者", 92},     {L"主要结果", 56}, {L"等级", 30},
-                               {L"评估人", 40}, {L"下次评估", 66}, {L"状态", 34}};
+constexpr ListColumn kColumns[] = {{L"时间", 66}, {L"患者", 92},   {L"主要结果", 56},
+                                   {L"等级", 30}, {L"评估人", 40}, {L"下次评估", 66},
+                                   {L"状态", 34}};
 
 struct HistoryWindow {
     History history;
@@ -62,26 +59,6 @@ void build_dialog(DialogTemplate& dialog, const wchar_t* title) {
                 L"关闭");
 }
 
-void set_cell(HWND list, int row, int column, const wchar_t* text) {
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void add_columns(HWND dialog, HWND list) {
-    for (int c = 0; c < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++c) {
-        RECT box = {0, 0, kColumns[c].width, 1};
-        MapDialogRect(dialog, &box);
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<wchar_t*>(kColumns[c].title);
-        column.cx = box.right;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
-                     reinterpret_cast<LPARAM>(&column));
-    }
-}
-
 // "12床 张三 2026001234", or empty for a row of the earlier layout.
 void patient_cell(const Patient& patient, wchar_t* out, std::int32_t capacity) {
     if (!patient_is_set(patient)) {
@@ -103,13 +80,10 @@ void fill_rows(HWND list) {
         text_copy(cells[4], kCellText, row.patient.assessor);
         text_copy(cells[5], kCellText, row.next_due);
         text_copy(cells[6], kCellText, row.overdue ? L"已逾期" : L"");
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = cells[0];
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        for (int c = 1; c < 7; ++c)
-            set_cell(list, i, c, cells[c]);
+        const wchar_t* row_cells[7];
+        for (int c = 0; c < 7; ++c)
+            row_cells[c] = cells[c];
+        report_list_add_row(list, i, row_cells, 7);
     }
 }
 
@@ -156,8 +130,7 @@ void show_chart() {
 
 std::int32_t chosen_row() {
     HWND list = GetDlgItem(g_history.dialog, kListId);
-    auto row = static_cast<std::int32_t>(
-        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    auto row = report_list_chosen(list);
     return row >= 0 && row < g_history.history.count ? row : -1;
 }
 
@@ -225,8 +198,8 @@ LRESULT CALLBACK child_proc(HWND control, UINT message, WPARAM wparam, LPARAM lp
 void on_init(HWND dialog) {
     g_history.dialog = dialog;
     HWND list = GetDlgItem(dialog, kListId);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    add_columns(dialog, list);
+    report_list_columns(dialog, list, kColumns,
+                        static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])));
     wchar_t folder[kRecordPathCapacity];
     if (!record_file_path(g_window.tool->id, folder, g_history.file, kRecordPathCapacity)) {
         g_history.file[0] = L'\0';
@@ -237,13 +210,7 @@ void on_init(HWND dialog) {
     show_chart();
     for (WORD id : {kChartId, kListId})
         SetWindowSubclass(GetDlgItem(dialog, id), child_proc, 1, 0);
-    if (g_history.history.count > 0) {
-        LVITEMW item = {};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    SetFocus(list);
+    report_list_choose_first(list);
 }
 
 INT_PTR CALLBACK history_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -94,8 +94,7 @@ void on_pick(HWND dialog) {
 // Every field read by its rule; the first refused one is said and gets the focus.
 bool on_ok(HWND dialog) {
     Patient patient = {};
-    wchar_t* fields[kFieldCount] = {patient.admission, patient.bed, patient.name,
-                                    patient.assessor};
+    wchar_t* fields[kFieldCount] = {patient.admission, patient.bed, patient.name, patient.assessor};
     const std::int32_t capacities[kFieldCount] = {kAdmissionCapacity, kBedCapacity,
                                                   kPersonNameCapacity, kPersonNameCapacity};
     for (std::int32_t k = 0; k < kFieldCount; ++k) {

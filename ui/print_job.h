@@ -18,5 +18,5 @@ void print_sheet_with_dialog(HWND owner, const Sheet& sheet, const wchar_t* docu
 
 // A composed sheet to the named printer (empty: the default one) without asking: the command
 // line's printer.
-std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document,
-                              const wchar_t* printer, wchar_t* reason, std::int32_t capacity);
+std::int32_t print_to_printer(const Sheet& sheet, const wchar_t* document, const wchar_t* printer,
+                              wchar_t* reason, std::int32_t capacity);

@@ -21,10 +21,11 @@ void report_failure(const wchar_t* path, AppendResult result) {
         text_format(message, kSaveMessage,
                     L"记录文件正被其他程序（如 Excel）打开，请关闭后再保存：\r\n%ls", path);
     } else if (result == AppendResult::Unreachable) {
-        text_format(message, kSaveMessage,
-                    L"无法访问记录文件夹：\r\n%ls\r\n\r\n本次结果未保存，仍显示在窗口中。请确认网络或"
-                    L"文件服务器可用后重试。",
-                    path);
+        text_format(
+            message, kSaveMessage,
+            L"无法访问记录文件夹：\r\n%ls\r\n\r\n本次结果未保存，仍显示在窗口中。请确认网络或"
+            L"文件服务器可用后重试。",
+            path);
     } else {
         text_format(message, kSaveMessage,
                     L"记录未能保存到：\r\n%ls\r\n\r\n请确认该文件未被其他程序占用，且磁盘有"
@@ -38,9 +39,8 @@ void report_failure(const wchar_t* path, AppendResult result) {
 
 void save_record_command() {
     if (!has_kept_result(L"请先点击“计算”生成结果，再保存记录。")) return;
-    const SavedResult saved = {g_window.tool,          &g_window.inputs,
-                               g_window.last_result,   g_window.verdict_level,
-                               &g_window.patient,      g_window.next,
+    const SavedResult saved = {g_window.tool,          &g_window.inputs,  g_window.last_result,
+                               g_window.verdict_level, &g_window.patient, g_window.next,
                                g_window.computed_at};
     wchar_t path[kRecordPathCapacity];
     AppendResult result = record_save(saved, path, kRecordPathCapacity);

@@ -75,8 +75,8 @@ void draw_axes(HDC dc, const ChartArea& area) {
     for (std::int32_t k = 0; k < chart.value_tick_count; ++k) {
         int y = chart.value_ticks[k].at;
         draw_line(dc, area.x, y, right, y, kGrid, 1);
-        draw_label(dc, chart.value_ticks[k].label, {0, y - scaled(8), area.x - scaled(4), y + scaled(8)},
-                   DT_RIGHT);
+        draw_label(dc, chart.value_ticks[k].label,
+                   {0, y - scaled(8), area.x - scaled(4), y + scaled(8)}, DT_RIGHT);
     }
     for (std::int32_t k = 0; k < chart.time_tick_count; ++k) {
         int x = chart.time_ticks[k].at;
@@ -100,7 +100,8 @@ void draw_points(HDC dc) {
     for (std::int32_t i = 0; i < chart.point_count; ++i) {
         const ChartPoint& point = chart.points[i];
         HBRUSH brush = CreateSolidBrush(level_color(point.level));
-        HPEN pen = CreatePen(PS_SOLID, 1, i == g_chart.chosen ? RGB(0, 0, 0) : level_color(point.level));
+        HPEN pen =
+            CreatePen(PS_SOLID, 1, i == g_chart.chosen ? RGB(0, 0, 0) : level_color(point.level));
         HGDIOBJ old_brush = SelectObject(dc, brush);
         HGDIOBJ old_pen = SelectObject(dc, pen);
         int size = i == g_chart.chosen ? radius + scaled(2) : radius;
@@ -171,9 +172,9 @@ LRESULT CALLBACK chart_proc(HWND control, UINT message, WPARAM wparam, LPARAM lp
             if (on_key(control, wparam)) return 0;
             break;
         case WM_MOUSEMOVE: {
-            std::int32_t hit = trend_chart_hit(g_chart.chart, static_cast<short>(LOWORD(lparam)),
-                                               static_cast<short>(HIWORD(lparam)),
-                                               scaled(kHitRadius));
+            std::int32_t hit =
+                trend_chart_hit(g_chart.chart, static_cast<short>(LOWORD(lparam)),
+                                static_cast<short>(HIWORD(lparam)), scaled(kHitRadius));
             if (hit >= 0) choose(control, hit);
             return 0;
         }

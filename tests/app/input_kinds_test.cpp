@@ -6,9 +6,9 @@
 
 #include "app/command_line.h"
 #include "app/input_text.h"
-#include "records/record_rows.h"
 #include "app/selftest.h"
 #include "platform/platform.h"
+#include "records/record_rows.h"
 #include "support/test_tools.h"
 
 namespace {

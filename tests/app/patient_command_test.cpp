@@ -79,8 +79,7 @@ TEST(PatientCommand, SaveThenRecords) {
     std::string text = read_file_bytes(list.c_str());
     EXPECT_EQ(text.rfind("RECORD|2026-12-09 08:30:00|2026001234|12|张三|李敏|正常|23 分|", 0), 0u)
         << text;
-    EXPECT_NE(text.find("\r\nRECORD|2026-12-09 08:30:00|A2|加3|||正常|23 分|"),
-              std::string::npos);
+    EXPECT_NE(text.find("\r\nRECORD|2026-12-09 08:30:00|A2|加3|||正常|23 分|"), std::string::npos);
     EXPECT_NE(text.find("\r\nTOTAL|3|0\r\n"), std::string::npos);
     EXPECT_EQ(run(L"--records REPORT --tool 216 --patient 2026001234", list), 0);
     EXPECT_NE(read_file_bytes(list.c_str()).find("\r\nTOTAL|2|0\r\n"), std::string::npos);

@@ -44,9 +44,9 @@ TEST(LocalTime, ReadBack) {
     EXPECT_EQ(time.second, 9);
     ASSERT_TRUE(local_time_read(L"2028-02-29 00:00", &time));
     EXPECT_EQ(time.day, 29);
-    const wchar_t* refused[] = {L"2026-02-29 10:00", L"2026-12-09 24:00", L"2026-12-09 10:60",
-                                L"2026-12-09 10:00:60", L"2026-12-09", L"2026-12-09 10:00 ",
-                                L"2026-13-01 10:00", L"26-12-09 10:00"};
+    const wchar_t* refused[] = {L"2026-02-29 10:00",    L"2026-12-09 24:00", L"2026-12-09 10:60",
+                                L"2026-12-09 10:00:60", L"2026-12-09",       L"2026-12-09 10:00 ",
+                                L"2026-13-01 10:00",    L"26-12-09 10:00"};
     for (const wchar_t* text : refused)
         EXPECT_FALSE(local_time_read(text, &time)) << (&text - refused);
 }

@@ -56,7 +56,8 @@ TEST(Patient, FieldRules) {
         SCOPED_TRACE(testing::Message() << (&row - rows));
         wchar_t out[64] = L"unchanged";
         wchar_t reason[kPatientReasonCapacity] = L"";
-        bool read = patient_field_read(row.field, row.text, out, 64, reason, kPatientReasonCapacity);
+        bool read =
+            patient_field_read(row.field, row.text, out, 64, reason, kPatientReasonCapacity);
         EXPECT_EQ(read, row.read != nullptr);
         if (row.read != nullptr) {
             EXPECT_EQ(std::wstring(out), row.read);

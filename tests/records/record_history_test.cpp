@@ -5,34 +5,16 @@
 #include <fstream>
 #include <string>
 
-#include "app/command_line.h"
 #include "catalogue/tool_catalogue.h"
-#include "records/record_save.h"
 #include "support/test_tools.h"
 
 namespace {
 
 const LocalTime kNow = {2026, 12, 9, 8, 30, 0};
 
-// Saves the tool's result on these inputs at the time, for the patient, as the window would.
 void save(const ToolSpec& tool, const wchar_t* inputs, const LocalTime& at,
           const wchar_t* admission) {
-    InputState state = {};
-    default_input_state(tool, state);
-    wchar_t reason[256];
-    ASSERT_TRUE(assign_inputs(tool, inputs, state, reason, 256));
-    double outputs[kMaxValues] = {};
-    tool_evaluate_outputs(tool, state.values, outputs);
-    wchar_t detail[4096];
-    wchar_t verdict[kVerdictCapacity];
-    VerdictLevel level = 0;
-    tool_compute(tool, state.values, detail, 4096, verdict, kVerdictCapacity, &level, nullptr, 0);
-    Patient patient = {};
-    ASSERT_TRUE(patient_set(admission, L"12", L"张三", L"李敏", patient, reason, 256));
-    const SavedResult saved = {&tool, &state, detail, level, &patient,
-                               next_assessment(tool, state.values, outputs, at), at};
-    wchar_t path[kRecordPathCapacity];
-    ASSERT_EQ(record_save(saved, path, kRecordPathCapacity), AppendResult::Written);
+    ASSERT_TRUE(save_record_at(tool.id, inputs, at, admission));
 }
 
 std::wstring file_of(const TestRecords& records, std::int32_t id) {
@@ -45,8 +27,8 @@ TEST(RecordHistory, NewestFirstPerPatientWithOverdue) {
     TestRecords records("history_rows", kNow);
     const ToolSpec& braden = *find_tool(216);
     save(braden, L"sensory=3 moisture=3 activity=3 mobility=3", {2026, 12, 6, 8, 0, 0}, L"A1");
-    save(braden, L"sensory=3 moisture=2 activity=2 mobility=2 nutrition=3",
-         {2026, 12, 7, 8, 0, 0}, L"A1");
+    save(braden, L"sensory=3 moisture=2 activity=2 mobility=2 nutrition=3", {2026, 12, 7, 8, 0, 0},
+         L"A1");
     save(braden, L"sensory=2", {2026, 12, 8, 9, 0, 0}, L"B2");
     save(braden, L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=1",
          {2026, 12, 8, 8, 0, 0}, L"A1");
@@ -57,7 +39,7 @@ TEST(RecordHistory, NewestFirstPerPatientWithOverdue) {
     EXPECT_EQ(std::wstring(history.rows[1].main_result), L"15 分");
     EXPECT_EQ(std::wstring(history.rows[2].main_result), L"19 分");
     EXPECT_EQ(std::wstring(history.rows[0].next_due), L"2026-12-09 08:00");
-    EXPECT_TRUE(history.rows[0].overdue);  // due 08:00, now 08:30
+    EXPECT_TRUE(history.rows[0].overdue);   // due 08:00, now 08:30
     EXPECT_FALSE(history.rows[1].overdue);  // overdue too, but not the newest
     EXPECT_EQ(history.rows[0].level, 2);
 
@@ -90,8 +72,8 @@ TEST(RecordHistory, RestoreInputs) {
     InputState state = {};
     Patient patient = {};
     wchar_t unrestored[128];
-    ASSERT_TRUE(history_restore(caprini, file_of(records, 222).c_str(), history.rows[0].line,
-                                state, patient, unrestored, 128));
+    ASSERT_TRUE(history_restore(caprini, file_of(records, 222).c_str(), history.rows[0].line, state,
+                                patient, unrestored, 128));
     EXPECT_EQ(state.values[0], 2);
     EXPECT_EQ(state.checked[1], (CheckedItems{1} << 0) | (CheckedItems{1} << 16));
     EXPECT_EQ(std::wstring(unrestored), L"");
@@ -108,8 +90,8 @@ TEST(RecordHistory, RestoreInputs) {
                                 patient, unrestored, 128));
     EXPECT_EQ(std::wstring(unrestored), L"身高");
     EXPECT_EQ(state.values[1], 80);
-    EXPECT_FALSE(history_restore(bmi, file_of(records, 201).c_str(), 99, state, patient,
-                                 unrestored, 128));
+    EXPECT_FALSE(
+        history_restore(bmi, file_of(records, 201).c_str(), 99, state, patient, unrestored, 128));
 }
 
 TEST(RecordHistory, ValueOfAMainResult) {
@@ -118,8 +100,9 @@ TEST(RecordHistory, ValueOfAMainResult) {
         bool read;
         double value;
     };
-    const Row rows[] = {{L"16 分", true, 16},   {L"27.7 kg/m²", true, 27.7}, {L"--", false, 0},
-                        {L"", false, 0},        {L"2026-12-06", false, 0},   {L"-3 mmol/L", true, -3}};
+    const Row rows[] = {{L"16 分", true, 16},      {L"27.7 kg/m²", true, 27.7},
+                        {L"--", false, 0},         {L"", false, 0},
+                        {L"2026-12-06", false, 0}, {L"-3 mmol/L", true, -3}};
     for (const Row& row : rows) {
         double value = 0;
         EXPECT_EQ(history_value(row.text, &value), row.read);

@@ -43,7 +43,8 @@ TEST(RecordRows, BuiltinToolRows) {
     const double chol[] = {4.5};
     EXPECT_EQ(data_row(*builtin_tool(), chol, L"总胆固醇：174 mg/dL\r\n总胆固醇：4.50 mmol/L\r\n"),
               L"2026-01-05 09:04:03,Sorvane,总胆固醇=4.5,"
-              L"\"总胆固醇：174 mg/dL\r\n总胆固醇：4.50 mmol/L\r\n\"" + kNoFactsEnd);
+              L"\"总胆固醇：174 mg/dL\r\n总胆固醇：4.50 mmol/L\r\n\"" +
+                  kNoFactsEnd);
 }
 
 TEST(RecordRows, FieldsWithSeparatorsAreQuoted) {
@@ -53,12 +54,14 @@ TEST(RecordRows, FieldsWithSeparatorsAreQuoted) {
     tool.title = L"工具,甲";
     wchar_t header[kRecordRowCapacity];
     record_header_row(tool, header, kRecordRowCapacity);
-    EXPECT_EQ(std::wstring(header), L"时间,工具,\"剂量,mg\",\"说\"\"明\"\"\",普通,结果,等级,主要结果,住院号,"
-                                    L"床号,姓名,评估人,下次评估\r\n");
+    EXPECT_EQ(std::wstring(header),
+              L"时间,工具,\"剂量,mg\",\"说\"\"明\"\"\",普通,结果,等级,主要结果,住院号,"
+              L"床号,姓名,评估人,下次评估\r\n");
     const double values[] = {1234567, 0.5, -2};
     EXPECT_EQ(data_row(tool, values, L"无逗号"),
               L"2026-01-05 09:04:03,\"工具,甲\",\"剂量,mg=1234567\",\"说\"\"明\"\"=0.5\","
-              L"普通=-2,无逗号" + kNoFactsEnd);
+              L"普通=-2,无逗号" +
+                  kNoFactsEnd);
 }
 
 // A value is kept exactly: its shortest text reads back as the same double, and -0 is 0.
@@ -89,8 +92,8 @@ TEST(RecordRows, ResultKeptWhole) {
     EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1," + result + kNoFactsEnd);
     std::wstring quotes(8000, L'"');
     row = data_row(tool, values, quotes.c_str());
-    EXPECT_EQ(row,
-              L"2026-01-05 09:04:03,测试工具,甲=1,\"" + std::wstring(16000, L'"') + L"\"" + kNoFactsEnd);
+    EXPECT_EQ(row, L"2026-01-05 09:04:03,测试工具,甲=1,\"" + std::wstring(16000, L'"') + L"\"" +
+                       kNoFactsEnd);
     const InputState state = {{1}, {}};
     static wchar_t small[64];
     EXPECT_FALSE(record_data_row(tool, state, L"a,b", kTime, kNoFacts, small, 44));
@@ -125,7 +128,8 @@ TEST(RecordRows, FactsAfterTheResult) {
     for (const Row& row : rows) {
         wchar_t text[kRecordRowCapacity];
         ASSERT_TRUE(record_data_row(tool, state, L"r", kTime, row.facts, text, kRecordRowCapacity));
-        EXPECT_EQ(std::wstring(text), L"2026-01-05 09:04:03,测试工具,甲=1,r" + std::wstring(row.end));
+        EXPECT_EQ(std::wstring(text),
+                  L"2026-01-05 09:04:03,测试工具,甲=1,r" + std::wstring(row.end));
     }
 }
 

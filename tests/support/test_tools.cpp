@@ -1,5 +1,9 @@
 #include "support/test_tools.h"
 
+#include "app/command_line.h"
+#include "catalogue/tool_catalogue.h"
+#include "records/record_save.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -95,4 +99,27 @@ std::string TestRecords::file(std::int32_t tool_id) const {
     char name[16];
     std::snprintf(name, sizeof name, "T%03d.csv", static_cast<int>(tool_id));
     return (std::filesystem::path(folder) / name).string();
+}
+
+bool save_record_at(std::int32_t tool_id, const wchar_t* inputs, const LocalTime& at,
+                    const wchar_t* admission, const wchar_t* bed) {
+    const ToolSpec* tool = find_tool(tool_id);
+    if (tool == nullptr) return false;
+    InputState state = {};
+    default_input_state(*tool, state);
+    wchar_t reason[256];
+    if (!assign_inputs(*tool, inputs, state, reason, 256)) return false;
+    double outputs[kMaxValues] = {};
+    tool_evaluate_outputs(*tool, state.values, outputs);
+    static wchar_t detail[8192];
+    wchar_t verdict[kVerdictCapacity];
+    VerdictLevel level = 0;
+    tool_compute(*tool, state.values, detail, 8192, verdict, kVerdictCapacity, &level, nullptr, 0);
+    Patient patient = {};
+    if (!patient_set(admission, bed, L"张三", L"李敏", patient, reason, 256)) return false;
+    const SavedResult saved = {tool,  &state,   detail,
+                               level, &patient, next_assessment(*tool, state.values, outputs, at),
+                               at};
+    wchar_t path[kRecordPathCapacity];
+    return record_save(saved, path, kRecordPathCapacity) == AppendResult::Written;
 }

@@ -36,3 +36,9 @@ struct TestRecords {
     std::string folder;
     PlatformOps previous;
 };
+
+// Saves the tool's result on the inputs ("name=value" tokens) for the patient (bed, 张三, assessed
+// by 李敏) at the time given, into the records folder in use, as the window saves it; false when
+// the inputs cannot be read or the row was not written.
+bool save_record_at(std::int32_t tool_id, const wchar_t* inputs, const LocalTime& at,
+                    const wchar_t* admission, const wchar_t* bed = L"12");

@@ -9,10 +9,10 @@
 
 #include <string>
 
-#include "app/command_line.h"
 #include "catalogue/tool_catalogue.h"
 #include "records/record_history.h"
 #include "records/record_save.h"
+#include "support/test_tools.h"
 #include "ui/main_window.h"
 #include "ui/program_window.h"
 #include "ui/window_driver.h"
@@ -25,27 +25,9 @@ LocalTime now_here() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
-// Saves into the records folder in use, as the window saves, at the time given.
 void save(std::int32_t tool_id, const wchar_t* inputs, const LocalTime& at,
           const wchar_t* admission, const wchar_t* bed) {
-    const ToolSpec& tool = *find_tool(tool_id);
-    InputState state = {};
-    default_input_state(tool, state);
-    wchar_t reason[256];
-    ASSERT_TRUE(assign_inputs(tool, inputs, state, reason, 256));
-    double outputs[kMaxValues] = {};
-    tool_evaluate_outputs(tool, state.values, outputs);
-    wchar_t detail[4096];
-    wchar_t verdict[kVerdictCapacity];
-    VerdictLevel level = 0;
-    tool_compute(tool, state.values, detail, 4096, verdict, kVerdictCapacity, &level, nullptr, 0);
-    Patient patient = {};
-    ASSERT_TRUE(patient_set(admission, bed, L"张三", L"李敏", patient, reason, 256));
-    const SavedResult saved = {&tool, &state,   detail,
-                               level, &patient, next_assessment(tool, state.values, outputs, at),
-                               at};
-    wchar_t path[kRecordPathCapacity];
-    ASSERT_EQ(record_save(saved, path, kRecordPathCapacity), AppendResult::Written);
+    ASSERT_TRUE(save_record_at(tool_id, inputs, at, admission, bed));
 }
 
 std::wstring record_path(std::int32_t tool_id) {

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "support/test_tools.h"
 #include "platform/platform.h"
+#include "support/test_tools.h"
 
 namespace {
 
