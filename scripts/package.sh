@@ -22,10 +22,10 @@ fi
 # wixl reads its sources by paths relative to where it runs.
 (cd "$stage" && wixl -a x64 -D Version="$version" -D ProgramFile=sorvane.exe \
    -D IconFile=sorvane.ico -o package.msi sorvane.wxs)
-# What wixl cannot write: the policy value only when RECORDSDIR is given, and RECORDSDIR passed
-# on to the per-machine install.
-msibuild "$stage/package.msi" \
-  -q "UPDATE Component SET Condition='RECORDSDIR' WHERE Component='RecordsFolderPolicy'"
+# What wixl cannot write: the policy value only when RECORDSDIR is given (and removed with the
+# program: a condition false on removal would leave it behind), and RECORDSDIR passed on to the
+# per-machine install.
+msibuild "$stage/package.msi" -q "UPDATE Component SET Condition='RECORDSDIR OR REMOVE~=\"ALL\"' WHERE Component='RecordsFolderPolicy'"
 msibuild "$stage/package.msi" -q "UPDATE Property SET Value='WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;RECORDSDIR' WHERE Property='SecureCustomProperties'"
 mkdir -p "$out"
 cp "$stage/sorvane.exe" "$out/sorvane.exe"

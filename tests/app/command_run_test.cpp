@@ -185,6 +185,10 @@ TEST(CommandRun, ListAndValidate) {
     EXPECT_NE(text.find("IN|f|危险因素|分|0|checklist|1:1:计划小手术;2:1:近1月内大手术史;"),
               std::string::npos);
     EXPECT_NE(text.find(";37:1:其他危险因素（1分）\r\nOUT|total|"), std::string::npos);
+    // A number input ends with its limits, and where 0 means not measured, its lowest measured.
+    EXPECT_NE(text.find("IN|height|身高|cm|170|limits|20|280\r\n"), std::string::npos);
+    EXPECT_NE(text.find("IN|osm_meas|实测渗透压(未测填0)|mOsm/kg|0|limits|0|700|nonzero|170\r\n"),
+              std::string::npos);
 
     read_command_line((L"s.exe --validate \"" + widen(validation) + L"\"").c_str(), command);
     EXPECT_EQ(run_command_line(command), kValidationPassed);
