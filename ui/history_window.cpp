@@ -28,7 +28,7 @@ constexpr std::int32_t kCellText = 96;
 constexpr std::int32_t kStatusText = 256;
 constexpr std::int32_t kTitleText = 160;
 
-constexpr ListColumn kColumns[] = {{L"时间", 66}, {L"患者", 92},   {L"主要结果", 56},
+constexpr ListColumn kColumns[] = {{L"时间", 66}, {L"患者", 84},   {L"主要结果", 56},
                                    {L"等级", 30}, {L"评估人", 40}, {L"下次评估", 66},
                                    {L"状态", 34}};
 

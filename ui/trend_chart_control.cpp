@@ -30,12 +30,12 @@ struct ChartState {
 
 ChartState g_chart;
 
-// Room for the value labels at the left, the day labels and the unit below.
+// Room for the value labels at the left, the unit above them and the day labels below.
 ChartArea plot_area(HWND control) {
     RECT client;
     GetClientRect(control, &client);
     int left = scaled(44);
-    int top = scaled(12);
+    int top = scaled(24);
     int bottom = scaled(24);
     int right = scaled(14);
     return {left, top, client.right - left - right, client.bottom - top - bottom};
@@ -87,7 +87,7 @@ void draw_axes(HDC dc, const ChartArea& area) {
     }
     draw_line(dc, area.x, area.y, area.x, bottom, kAxis, 1);
     draw_line(dc, area.x, bottom, right, bottom, kAxis, 1);
-    draw_label(dc, g_chart.unit, {0, 0, area.x - scaled(4), area.y + scaled(4)}, DT_RIGHT);
+    draw_label(dc, g_chart.unit, {0, 0, area.x - scaled(4), area.y - scaled(8)}, DT_RIGHT);
 }
 
 void draw_points(HDC dc) {

@@ -58,7 +58,7 @@ std::wstring expected_points(HWND chart, const History& history) {
     TrendSample samples[kMaxTrendPoints];
     std::int32_t count = history_samples(history, samples, kMaxTrendPoints);
     TrendChart layout = {};
-    trend_chart_layout(samples, count, {44, 12, client.right - 58, client.bottom - 36}, layout);
+    trend_chart_layout(samples, count, {44, 24, client.right - 58, client.bottom - 48}, layout);
     std::wstring text;
     for (std::int32_t i = 0; i < layout.point_count; ++i) {
         const ChartPoint& point = layout.points[i];
