@@ -94,17 +94,9 @@ constexpr InputSpec number_input(const char* name, const wchar_t* label, const w
 constexpr InputSpec optional_number_input(const char* name, const wchar_t* label,
                                           const wchar_t* unit, double default_value,
                                           double nonzero_lowest, double highest) {
-    return {name,
-            label,
-            unit,
-            default_value,
-            0,
-            nullptr,
-            InputKind::Number,
-            0,
-            nullptr,
-            DateDefault::Fixed,
-            {true, 0.0, highest, nonzero_lowest}};
+    InputSpec input = number_input(name, label, unit, default_value, 0.0, highest);
+    input.limits.nonzero_lowest = nonzero_lowest;
+    return input;
 }
 
 // True when the value lies inside the input's limits (always, for an input without limits).
