@@ -38,15 +38,6 @@ struct Survey {
     wchar_t bed[kFieldText];
 };
 
-std::int32_t compare_times(const LocalTime& a, const LocalTime& b) {
-    const std::int32_t left[] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
-    const std::int32_t right[] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
-    for (std::int32_t i = 0; i < 6; ++i) {
-        if (left[i] != right[i]) return left[i] < right[i] ? -1 : 1;
-    }
-    return 0;
-}
-
 bool of_patient(const RecordRow& row, const wchar_t* admission) {
     return admission[0] != L'\0' && std::wcscmp(row.admission, admission) == 0;
 }
@@ -81,7 +72,7 @@ bool survey_rows(const wchar_t* csv_path, const wchar_t* admission, Survey& surv
         }
         if (!of_patient(row, admission)) continue;
         if (survey.rows > 0 && row.time.year != survey.newest.year) survey.one_year = false;
-        if (survey.rows == 0 || compare_times(row.time, survey.newest) >= 0) {
+        if (survey.rows == 0 || local_time_compare(row.time, survey.newest) >= 0) {
             survey.newest = row.time;
             text_copy(survey.name, kFieldText, row.name);
             text_copy(survey.bed, kFieldText, row.bed);
@@ -125,14 +116,8 @@ void add_header(Sheet& sheet, const ToolSpec& tool, const Survey& survey) {
 // The value stored for the input: after "<label>=" in the row's field of that label; else the
 // field in the input's place as it stands (a row saved before the tool's inputs changed).
 const wchar_t* stored_value(const RecordRow& row, const InputSpec& input, std::int32_t index) {
-    std::int32_t length = text_length(input.label);
-    for (std::int32_t k = 0; k < row.input_count; ++k) {
-        const wchar_t* field = row.inputs[k];
-        if (std::wcsncmp(field, input.label, static_cast<std::size_t>(length)) == 0 &&
-            field[length] == L'=') {
-            return field + length + 1;
-        }
-    }
+    const wchar_t* value = record_input_value(row, input.label);
+    if (value != nullptr) return value;
     return index < row.input_count ? row.inputs[index] : L"";
 }
 
@@ -203,14 +188,14 @@ std::int32_t add_rows(Sheet& sheet, const ToolSpec& tool, const wchar_t* csv_pat
 void sort_rows(Sheet& sheet, std::int32_t first, std::int32_t columns, LocalTime* times,
                std::int32_t rows) {
     for (std::int32_t i = 1; i < rows; ++i) {
-        if (compare_times(times[i - 1], times[i]) <= 0) continue;
+        if (local_time_compare(times[i - 1], times[i]) <= 0) continue;
         LocalTime time = times[i];
         SheetBlock held[kMaxGridColumns];
         SheetBlock* blocks = sheet.blocks + first;
         for (std::int32_t c = 0; c < columns; ++c)
             held[c] = blocks[i * columns + c];
         std::int32_t j = i;
-        for (; j > 0 && compare_times(times[j - 1], time) > 0; --j) {
+        for (; j > 0 && local_time_compare(times[j - 1], time) > 0; --j) {
             times[j] = times[j - 1];
             for (std::int32_t c = 0; c < columns; ++c)
                 blocks[j * columns + c] = blocks[(j - 1) * columns + c];

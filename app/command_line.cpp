@@ -248,13 +248,6 @@ const wchar_t* unreadable_reason(const InputSpec& input) {
     }
 }
 
-bool is_choice_value(const InputSpec& input, double value) {
-    for (std::int32_t k = 0; k < input.choice_count; ++k) {
-        if (input.choices[k].value == value) return true;
-    }
-    return false;
-}
-
 // The option's text without the value it starts with: "1 男" is "男".
 const wchar_t* choice_words(const InputChoice& choice, const wchar_t* value_text) {
     const wchar_t* text = choice.text;
@@ -296,12 +289,15 @@ bool assign_one(const ToolSpec& tool, const wchar_t* token, InputState& state, w
     const InputSpec& input = tool.inputs[index];
     double value = 0.0;
     CheckedItems checked = 0;
-    if (!read_input_text(input, token + length + 1, &value, &checked)) {
-        text_format(reason, capacity, unreadable_reason(input), token);
-        return false;
-    }
-    if (input_kind(input) == InputKind::Choice && !is_choice_value(input, value)) {
-        choice_reason(input, reason, capacity);
+    const wchar_t* text = token + length + 1;
+    if (!read_input_text(input, text, &value, &checked)) {
+        // A number that is none of the options is told the options.
+        double number = 0.0;
+        if (input_kind(input) == InputKind::Choice && read_input_number(text, &number)) {
+            choice_reason(input, reason, capacity);
+        } else {
+            text_format(reason, capacity, unreadable_reason(input), token);
+        }
         return false;
     }
     state.values[index] = value;

@@ -107,6 +107,13 @@ bool read_input_text(const InputSpec& input, const wchar_t* text, double* value,
             *value = static_cast<double>(day);
             return true;
         }
+        case InputKind::Choice: {
+            // Only the value of one of its options: any other would be computed unseen.
+            double read = 0.0;
+            if (!read_input_number(text, &read) || !is_option_value(input, read)) return false;
+            *value = read;
+            return true;
+        }
         default:
             // An empty box is a value only where 0 means "not measured".
             if (is_blank_text(text) && input.limits.nonzero_lowest > 0.0) {
@@ -115,6 +122,13 @@ bool read_input_text(const InputSpec& input, const wchar_t* text, double* value,
             }
             return read_input_number(text, value);
     }
+}
+
+bool is_option_value(const InputSpec& input, double value) {
+    for (std::int32_t k = 0; k < input.choice_count; ++k) {
+        if (input.choices[k].value == value) return true;
+    }
+    return false;
 }
 
 void write_input_text(const InputSpec& input, double value, CheckedItems checked, wchar_t* out,

@@ -33,8 +33,6 @@ constexpr SheetFont kFonts[kSheetStyleCount] = {
     {75, false},   // GridCellSmall
 };
 
-constexpr const wchar_t* kLevelWords[] = {L"正常", L"需关注", L"异常", L"禁忌"};
-
 constexpr const wchar_t* kHandLine = L"姓名＿＿＿＿＿＿  床号＿＿＿＿  住院号＿＿＿＿＿＿";
 constexpr const wchar_t* kSignLine = L"评估人：＿＿＿＿＿＿  日期：＿＿＿＿＿＿";
 
@@ -193,9 +191,9 @@ const SheetFont& sheet_font(SheetStyle style) {
     return kFonts[index >= 0 && index < kSheetStyleCount ? index : 0];
 }
 
+// A sheet always names a level: one out of range is the nearest word.
 const wchar_t* sheet_level_word(VerdictLevel level) {
-    if (level <= 0) return kLevelWords[0];
-    return kLevelWords[level >= 3 ? 3 : level];
+    return level_word(level <= 0 ? 0 : (level >= 3 ? 3 : level));
 }
 
 void sheet_input_text(const InputSpec& input, double value, CheckedItems checked, wchar_t* out,

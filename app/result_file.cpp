@@ -3,8 +3,7 @@
 #include "app/selftest.h"
 
 bool result_file_write(const wchar_t* path, const SavedResult& saved) {
-    static wchar_t report[kSelftestReportCapacity];
-    const ResultContext extras = {saved.patient, &saved.next};
-    selftest_compose(*saved.tool, saved.inputs->values, extras, report, kSelftestReportCapacity);
-    return write_utf8_file(path, report);
+    const ResultContext context = {saved.patient, &saved.next};
+    return selftest_run_with(*saved.tool, saved.inputs->values, context, path) !=
+           kSelftestNotWritten;
 }

@@ -60,6 +60,33 @@ void append_extras(const ResultContext& extras, wchar_t* report, std::int32_t ca
     }
 }
 
+// The report into report; returns how many outputs failed.
+std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
+                              const ResultContext& extras, wchar_t* report, std::int32_t capacity) {
+    wchar_t detail[kSelftestDetail];
+    wchar_t verdict[kVerdictCapacity];
+    wchar_t result_copy[kResultCopy];
+    VerdictLevel level = 0;
+    tool_compute(tool, input_values, detail, kSelftestDetail, verdict, kVerdictCapacity, &level,
+                 result_copy, kResultCopy);
+
+    wchar_t level_line[kLevelLine];
+    wchar_t errors_line[kErrorsLine];
+    text_format(report, capacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
+    text_format(level_line, kLevelLine, L"LEVEL|%d\r\n", level);
+    text_append(report, capacity, level_line);
+    std::int32_t errors = append_out_lines(tool, input_values, report, capacity);
+    text_append(report, capacity, L"VERDICT|");
+    text_append(report, capacity, verdict);
+    text_append(report, capacity, L"\r\nDETAIL|");
+    selftest_append_detail(detail, report, capacity);
+    text_append(report, capacity, L"\r\n");
+    text_format(errors_line, kErrorsLine, L"ERRORS|%d\r\n", errors);
+    text_append(report, capacity, errors_line);
+    append_extras(extras, report, capacity);
+    return errors;
+}
+
 }  // namespace
 
 void selftest_append_detail(const wchar_t* detail, wchar_t* report, std::int32_t capacity) {
@@ -88,32 +115,6 @@ int selftest_write_usage(const wchar_t* path, const wchar_t* reason) {
     wchar_t report[kUsageLine];
     text_format(report, kUsageLine, L"USAGE|%ls\r\n", reason);
     return write_utf8_file(path, report) ? kSelftestUsage : kSelftestNotWritten;
-}
-
-std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
-                              const ResultContext& extras, wchar_t* report, std::int32_t capacity) {
-    wchar_t detail[kSelftestDetail];
-    wchar_t verdict[kVerdictCapacity];
-    wchar_t result_copy[kResultCopy];
-    VerdictLevel level = 0;
-    tool_compute(tool, input_values, detail, kSelftestDetail, verdict, kVerdictCapacity, &level,
-                 result_copy, kResultCopy);
-
-    wchar_t level_line[kLevelLine];
-    wchar_t errors_line[kErrorsLine];
-    text_format(report, capacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
-    text_format(level_line, kLevelLine, L"LEVEL|%d\r\n", level);
-    text_append(report, capacity, level_line);
-    std::int32_t errors = append_out_lines(tool, input_values, report, capacity);
-    text_append(report, capacity, L"VERDICT|");
-    text_append(report, capacity, verdict);
-    text_append(report, capacity, L"\r\nDETAIL|");
-    selftest_append_detail(detail, report, capacity);
-    text_append(report, capacity, L"\r\n");
-    text_format(errors_line, kErrorsLine, L"ERRORS|%d\r\n", errors);
-    text_append(report, capacity, errors_line);
-    append_extras(extras, report, capacity);
-    return errors;
 }
 
 int selftest_run_values(const ToolSpec& tool, const double* input_values, const wchar_t* path) {

@@ -26,10 +26,6 @@ int selftest_run_values(const ToolSpec& tool, const double* input_values, const 
 int selftest_run_with(const ToolSpec& tool, const double* input_values, const ResultContext& extras,
                       const wchar_t* path);
 
-// The report into report; returns how many outputs failed.
-std::int32_t selftest_compose(const ToolSpec& tool, const double* input_values,
-                              const ResultContext& extras, wchar_t* report, std::int32_t capacity);
-
 // The report of a command line that cannot be carried out: the one line "USAGE|<reason>";
 // kSelftestUsage, or kSelftestNotWritten when the report cannot be written.
 int selftest_write_usage(const wchar_t* path, const wchar_t* reason);

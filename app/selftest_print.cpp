@@ -26,12 +26,6 @@ std::int32_t print_sheet(const ToolSpec& tool, const InputState& inputs,
     return print(sheet, tool.title, printer, reason, kReasonCapacity);
 }
 
-bool append_line(const wchar_t* path, const wchar_t* line) {
-    TextFile file = text_file_append(path);
-    text_file_write(file, line);
-    return text_file_close(file);
-}
-
 }  // namespace
 
 int print_report_line(std::int32_t pages, const wchar_t* reason, const wchar_t* report_path,
@@ -43,7 +37,7 @@ int print_report_line(std::int32_t pages, const wchar_t* reason, const wchar_t* 
         text_format(line, kPrintLine, L"PRINT|FAILED|%ls\r\n",
                     reason != nullptr && reason[0] != L'\0' ? reason : L"打印失败");
     }
-    if (exit_code == kSelftestNotWritten || !append_line(report_path, line)) {
+    if (exit_code == kSelftestNotWritten || !text_file_append_text(report_path, line)) {
         return kSelftestNotWritten;
     }
     return pages > 0 ? exit_code : kSelftestNotPrinted;

@@ -9,12 +9,6 @@ namespace {
 
 constexpr std::int32_t kSavedLine = 1024;
 
-bool append_line(const wchar_t* path, const wchar_t* line) {
-    TextFile file = text_file_append(path);
-    text_file_write(file, line);
-    return text_file_close(file);
-}
-
 }  // namespace
 
 int selftest_save(const ToolSpec& tool, const InputState& inputs, const Patient& patient,
@@ -44,5 +38,5 @@ int selftest_save(const ToolSpec& tool, const InputState& inputs, const Patient&
             code = kSelftestNotWritten;
         }
     }
-    return append_line(report_path, line) ? code : kSelftestNotWritten;
+    return text_file_append_text(report_path, line) ? code : kSelftestNotWritten;
 }

@@ -50,3 +50,9 @@ bool text_file_close(TextFile& file) {
     file.file = nullptr;
     return flushed && closed && file.whole;
 }
+
+bool text_file_append_text(const wchar_t* path, const wchar_t* text) {
+    TextFile file = text_file_append(path);
+    text_file_write(file, text);
+    return text_file_close(file);
+}

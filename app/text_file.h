@@ -18,5 +18,8 @@ TextFile text_file_append(const wchar_t* path);
 // Appends the whole text as UTF-8.
 void text_file_write(TextFile& file, const wchar_t* text);
 
+// Appends the text to the end of an existing file and closes it; true when it went in whole.
+bool text_file_append_text(const wchar_t* path, const wchar_t* text);
+
 // Closes the file; true when it was created and written whole.
 bool text_file_close(TextFile& file);

@@ -43,13 +43,11 @@ void append_detail_lines(const ToolSpec& tool, const double* output_values, bool
     }
 }
 
-// A condition holds when it evaluates cleanly to anything but zero; a failing one never holds.
+// An empty condition always holds.
 bool rule_fires(const ToolSpec& tool, const VerdictRule& rule, const double* input_values,
                 const double* output_values) {
-    if (rule.condition[0] == '\0') return true;
-    int error = 0;
-    double value = formula_eval(tool, rule.condition, input_values, output_values, &error);
-    return error == 0 && value != 0.0;
+    return rule.condition[0] == '\0' ||
+           formula_holds(tool, rule.condition, input_values, output_values);
 }
 
 void show_verdict(const VerdictRule* rule, wchar_t* verdict, std::int32_t verdict_capacity,

@@ -535,3 +535,10 @@ double formula_eval(const ToolSpec& tool, const char* text, const double* input_
     }
     return value;
 }
+
+bool formula_holds(const ToolSpec& tool, const char* condition, const double* input_values,
+                   const double* output_values) {
+    int error = 0;
+    double value = formula_eval(tool, condition, input_values, output_values, &error);
+    return error == 0 && value != 0.0;
+}

@@ -12,6 +12,10 @@ constexpr int kFormulaNotApplicable = 2;
 double formula_eval(const ToolSpec& tool, const char* text, const double* input_values,
                     const double* output_values, int* error);
 
+// A condition holds when it evaluates cleanly to anything but zero; a failing one never holds.
+bool formula_holds(const ToolSpec& tool, const char* condition, const double* input_values,
+                   const double* output_values);
+
 // Deeper nesting of parentheses, arguments, branches, prefix signs or exponents fails the
 // formula, so that no text can exhaust the stack.
 constexpr int kFormulaMaxDepth = 100;

@@ -7,6 +7,7 @@
 #include "app/text_file.h"
 #include "engine/wide_text.h"
 #include "records/local_time.h"
+#include "records/record_list.h"
 #include "records/record_reader.h"
 #include "records/record_save.h"
 
@@ -56,15 +57,6 @@ std::uint32_t hash_text(const wchar_t* text) {
     return hash;
 }
 
-int time_order(const LocalTime& a, const LocalTime& b) {
-    const std::int32_t left[] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
-    const std::int32_t right[] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
-    for (std::int32_t i = 0; i < 6; ++i) {
-        if (left[i] != right[i]) return left[i] < right[i] ? -1 : 1;
-    }
-    return 0;
-}
-
 bool is_digit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
@@ -103,7 +95,7 @@ int bed_order(const wchar_t* a, const wchar_t* b) {
 }
 
 bool more_urgent(const DueEntry& a, const DueEntry& b) {
-    if (int due = time_order(a.due, b.due)) return due < 0;
+    if (int due = local_time_compare(a.due, b.due)) return due < 0;
     if (int bed = bed_order(a.bed, b.bed)) return bed < 0;
     if (int admission = std::wcscmp(a.admission, b.admission)) return admission < 0;
     return a.tool_id < b.tool_id;
@@ -130,7 +122,7 @@ Tracked* find_or_add(Tracker& tracker, const wchar_t* admission) {
 
 void keep_newest(Tracked& patient, const RecordRow& row) {
     // Rows are appended as they are saved, so on equal times the later one is the newer.
-    if (time_order(row.time, patient.time) < 0) return;
+    if (local_time_compare(row.time, patient.time) < 0) return;
     patient.time = row.time;
     patient.timed = local_time_read(row.next_due, &patient.due);
     copy_cut(patient.bed, kBedCapacity, row.bed);
@@ -202,15 +194,10 @@ void read_tool_file(const wchar_t* path, const ToolSpec& tool, const LocalTime& 
     }
 }
 
-// Appends "|" and the field, with the characters that would end a field or a line made spaces.
+// Appends "|" and the field.
 void append_field(wchar_t* line, const wchar_t* field) {
-    std::int32_t length = text_length(line);
-    if (length < kDueLine - 1) line[length++] = L'|';
-    for (const wchar_t* p = field; *p != L'\0' && length < kDueLine - 1; ++p) {
-        bool breaks = *p == L'|' || *p == L'\r' || *p == L'\n';
-        line[length++] = breaks ? L' ' : *p;
-    }
-    line[length] = L'\0';
+    text_append(line, kDueLine, L"|");
+    append_report_field(line, kDueLine, field);
 }
 
 void due_line(const DueEntry& entry, wchar_t* line) {

@@ -50,9 +50,12 @@ std::int64_t local_time_minutes_between(const LocalTime& a, const LocalTime& b) 
 }
 
 std::int32_t local_time_compare(const LocalTime& a, const LocalTime& b) {
-    std::int64_t minutes = local_time_minutes_between(b, a);
-    if (minutes != 0) return minutes < 0 ? -1 : 1;
-    return a.second < b.second ? -1 : (a.second > b.second ? 1 : 0);
+    const std::int32_t left[] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
+    const std::int32_t right[] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
+    for (std::int32_t i = 0; i < 6; ++i) {
+        if (left[i] != right[i]) return left[i] < right[i] ? -1 : 1;
+    }
+    return 0;
 }
 
 bool local_time_write_minutes(const LocalTime& time, wchar_t* out, std::int32_t capacity) {

@@ -7,13 +7,6 @@ namespace {
 
 constexpr std::int32_t kTimeText = 24;
 
-bool holds(const ToolSpec& tool, const char* condition, const double* inputs,
-           const double* outputs) {
-    int error = 0;
-    double value = formula_eval(tool, condition, inputs, outputs, &error);
-    return error == 0 && value != 0.0;
-}
-
 }  // namespace
 
 NextAssessment next_assessment(const ToolSpec& tool, const double* input_values,
@@ -22,7 +15,7 @@ NextAssessment next_assessment(const ToolSpec& tool, const double* input_values,
     if (tool.reassess_count == 0 || tool_inputs_implausible(tool, input_values)) return next;
     for (std::int32_t k = 0; k < tool.reassess_count; ++k) {
         const ReassessRule& rule = tool.reassess[k];
-        if (!holds(tool, rule.condition, input_values, output_values)) continue;
+        if (!formula_holds(tool, rule.condition, input_values, output_values)) continue;
         next.text = rule.text;
         if (rule.hours <= 0) {
             next.kind = NextKind::OnChange;

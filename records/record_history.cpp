@@ -10,13 +10,6 @@
 
 namespace {
 
-bool is_choice_value(const InputSpec& input, double value) {
-    for (std::int32_t k = 0; k < input.choice_count; ++k) {
-        if (input.choices[k].value == value) return true;
-    }
-    return input.choice_count == 0;
-}
-
 // The row's patient as stored; a field that breaks its rule (a hand edit) is left empty.
 Patient stored_patient(const RecordRow& row) {
     Patient patient = {};
@@ -70,23 +63,9 @@ void mark_overdue(History& history, const LocalTime& now) {
         HistoryRow& row = history.rows[i];
         if (seen_before(history, i, row.patient.admission)) continue;
         LocalTime due = {};
-        wchar_t with_seconds[kHistoryTextCapacity];
-        text_format(with_seconds, kHistoryTextCapacity, L"%ls:00", row.next_due);
         row.overdue =
-            local_time_read(with_seconds, &due) && local_time_minutes_between(due, now) > 0;
+            local_time_read(row.next_due, &due) && local_time_minutes_between(due, now) > 0;
     }
-}
-
-// The stored "label=value" of an input, or null.
-const wchar_t* stored_value(const RecordRow& row, const wchar_t* label) {
-    std::size_t length = std::wcslen(label);
-    for (std::int32_t k = 0; k < row.input_count; ++k) {
-        const wchar_t* field = row.inputs[k];
-        if (std::wcsncmp(field, label, length) == 0 && field[length] == L'=') {
-            return field + length + 1;
-        }
-    }
-    return nullptr;
 }
 
 void note_unrestored(const wchar_t* label, wchar_t* unrestored, std::int32_t capacity) {
@@ -98,12 +77,11 @@ void restore_inputs(const ToolSpec& tool, const RecordRow& row, InputState& stat
                     wchar_t* unrestored, std::int32_t capacity) {
     for (std::int32_t i = 0; i < input_count(tool); ++i) {
         const InputSpec& input = tool.inputs[i];
-        const wchar_t* text = stored_value(row, input.label);
+        const wchar_t* text = record_input_value(row, input.label);
         double value = 0.0;
         CheckedItems checked = 0;
         bool restored =
             text != nullptr && read_input_text(input, text, &value, &checked) &&
-            is_choice_value(input, value) &&
             (input_kind(input) != InputKind::Number || input_within_limits(input, value));
         if (!restored) {
             note_unrestored(input.label, unrestored, capacity);
@@ -167,12 +145,14 @@ bool history_has_trend(const ToolSpec& tool) {
            (std::strcmp(format, "date") != 0 && std::strcmp(format, "wd") != 0);
 }
 
-std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity) {
+std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity,
+                             std::int32_t* rows) {
     std::int32_t count = 0;
     for (std::int32_t i = 0; i < history.count && count < capacity; ++i) {
         const HistoryRow& row = history.rows[i];
         double value = 0.0;
         if (!history_value(row.main_result, &value)) continue;
+        if (rows != nullptr) rows[count] = i;
         samples[count++] = {row.time, value, row.level};
     }
     return count;

@@ -39,8 +39,10 @@ bool history_value(const wchar_t* main_result, double* value);
 // True when the tool's first output is a number a trend can show (not a date, not a report).
 bool history_has_trend(const ToolSpec& tool);
 
-// The samples of the trend: the rows with a number, with their level.
-std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity);
+// The samples of the trend: the rows with a number, with their level; rows (when not null)
+// receives the history row of each sample.
+std::int32_t history_samples(const History& history, TrendSample* samples, std::int32_t capacity,
+                             std::int32_t* rows = nullptr);
 
 // Puts the inputs of the row at the line back into a state for the tool, and its patient. An
 // input the row does not name, names in a way the tool no longer reads (an unknown label, a

@@ -13,33 +13,32 @@ namespace {
 // Every field of a row but its result, with separators: a row without its result is shorter.
 constexpr std::int32_t kListLine = kRecordRowCapacity + 64;
 
-// Appends the field with the characters that would end a field or a line made spaces.
-void append_field(wchar_t* line, const wchar_t* field) {
-    std::int32_t length = text_length(line);
-    for (const wchar_t* p = field; *p != L'\0' && length < kListLine - 1; ++p) {
-        bool breaks = *p == L'|' || *p == L'\r' || *p == L'\n';
-        line[length++] = breaks ? L' ' : *p;
-    }
-    line[length] = L'\0';
-}
-
 void record_line(const RecordRow& row, wchar_t* line) {
     text_copy(line, kListLine, L"RECORD");
     const wchar_t* fields[] = {row.time_text, row.admission,  row.bed,         row.name,
                                row.assessor,  row.level_word, row.main_result, row.next_due};
     for (const wchar_t* field : fields) {
         text_append(line, kListLine, L"|");
-        append_field(line, field);
+        append_report_field(line, kListLine, field);
     }
     text_append(line, kListLine, L"|");
     for (std::int32_t i = 0; i < row.input_count; ++i) {
         if (i > 0) text_append(line, kListLine, L";");
-        append_field(line, row.inputs[i]);
+        append_report_field(line, kListLine, row.inputs[i]);
     }
     text_append(line, kListLine, L"\r\n");
 }
 
 }  // namespace
+
+void append_report_field(wchar_t* line, std::int32_t capacity, const wchar_t* field) {
+    std::int32_t length = text_length(line);
+    for (const wchar_t* p = field; *p != L'\0' && length < capacity - 1; ++p) {
+        bool breaks = *p == L'|' || *p == L'\r' || *p == L'\n';
+        line[length++] = breaks ? L' ' : *p;
+    }
+    line[length] = L'\0';
+}
 
 int record_list_run(const wchar_t* csv_path, const wchar_t* admission_filter,
                     const wchar_t* out_path) {

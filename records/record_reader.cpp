@@ -1,5 +1,7 @@
 #include "records/record_reader.h"
 
+#include <cwchar>
+
 #include "engine/wide_text.h"
 #include "platform/platform.h"
 
@@ -427,6 +429,17 @@ RecordRead record_reader_next(RecordReader& reader, RecordRow& row, wchar_t* rea
 void record_reader_close(RecordReader& reader) {
     if (reader.file != nullptr) std::fclose(reader.file);
     reader.file = nullptr;
+}
+
+const wchar_t* record_input_value(const RecordRow& row, const wchar_t* label) {
+    std::size_t length = std::wcslen(label);
+    for (std::int32_t k = 0; k < row.input_count; ++k) {
+        const wchar_t* field = row.inputs[k];
+        if (std::wcsncmp(field, label, length) == 0 && field[length] == L'=') {
+            return field + length + 1;
+        }
+    }
+    return nullptr;
 }
 
 VerdictLevel level_from_word(const wchar_t* word) {

@@ -72,5 +72,9 @@ RecordRead record_reader_next(RecordReader& reader, RecordRow& row, wchar_t* rea
 
 void record_reader_close(RecordReader& reader);
 
+// The value a row stores for the input of that label (after "<label>="), or null when the row
+// names no such input.
+const wchar_t* record_input_value(const RecordRow& row, const wchar_t* label);
+
 // The level a row's level word names, or -1 for any other text (an empty one too).
 VerdictLevel level_from_word(const wchar_t* word);

@@ -115,13 +115,8 @@ void show_chart() {
     g_history.sample_count = 0;
     const ToolSpec& tool = *g_window.tool;
     if (patient_is_set(g_window.patient) && history_has_trend(tool)) {
-        for (std::int32_t i = 0; i < g_history.history.count; ++i) {
-            double value = 0.0;
-            const HistoryRow& row = g_history.history.rows[i];
-            if (!history_value(row.main_result, &value)) continue;
-            g_history.samples[g_history.sample_count] = {row.time, value, row.level};
-            g_history.sample_rows[g_history.sample_count++] = i;
-        }
+        g_history.sample_count = history_samples(g_history.history, g_history.samples,
+                                                 kMaxHistoryRows, g_history.sample_rows);
     }
     const wchar_t* unit = output_count(tool) > 0 ? tool.outputs[0].unit : L"";
     show_trend(GetDlgItem(g_history.dialog, kChartId), g_history.samples, g_history.sample_count,

@@ -30,13 +30,6 @@ void save(std::int32_t tool_id, const wchar_t* inputs, const LocalTime& at,
     ASSERT_TRUE(save_record_at(tool_id, inputs, at, admission, bed));
 }
 
-std::wstring record_path(std::int32_t tool_id) {
-    wchar_t folder[kRecordPathCapacity];
-    wchar_t path[kRecordPathCapacity];
-    record_file_path(tool_id, folder, path, kRecordPathCapacity);
-    return path;
-}
-
 std::wstring cell(HWND list, int row, int column) {
     return list_view_text(list, row, column);
 }
@@ -68,18 +61,10 @@ std::wstring expected_points(HWND chart, const History& history) {
     return text;
 }
 
-std::string narrow_text(const std::wstring& text) {
-    std::string bytes(text.size() * 3 + 1, '\0');
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0],
-                                   static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(size > 0 ? static_cast<size_t>(size - 1) : 0);
-    return bytes;
-}
-
 class HistoryWindow : public ProgramWindow {};
 
 TEST_F(HistoryWindow, CtrlHListsTheTrendAndReopensARecord) {
-    DeleteFileW(record_path(222).c_str());
+    DeleteFileW(record_file_of(222).c_str());
     LocalTime now = now_here();
     save(222, L"age=1 f=1", local_time_add_hours(now, -72), L"H1", L"5");
     save(222, L"age=2 f=1+17", local_time_add_hours(now, -48), L"H1", L"5");
@@ -92,7 +77,7 @@ TEST_F(HistoryWindow, CtrlHListsTheTrendAndReopensARecord) {
     HWND list = GetDlgItem(dialog, 101);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
     static History history;
-    history_read(record_path(222).c_str(), L"H1", now, history);
+    history_read(record_file_of(222).c_str(), L"H1", now, history);
     wchar_t time[24];
     for (int row = 0; row < 3; ++row) {
         local_time_write_minutes(local_time_add_hours(now, -24 * (row + 1)), time, 24);
@@ -110,15 +95,15 @@ TEST_F(HistoryWindow, CtrlHListsTheTrendAndReopensARecord) {
     ASSERT_TRUE(wait_until([&] { return status_text(program.window).rfind(L"已载入 ", 0) == 0; }));
     std::wstring recorded = std::wstring(L"Caprini总分：") + history.rows[1].main_result + L"\r\n";
     EXPECT_EQ(window_text(item(ID_RESULT)).rfind(recorded, 0), 0u)
-        << narrow_text(window_text(item(ID_RESULT))) << " / " << narrow_text(recorded);
+        << utf8_text(window_text(item(ID_RESULT))) << " / " << utf8_text(recorded);
     EXPECT_EQ(window_text(program.window), L"Caprini VTE 风险评估 - 5床 张三");
-    DeleteFileW(record_path(222).c_str());
+    DeleteFileW(record_file_of(222).c_str());
 }
 
 // An overdue Braden comes before one due in two hours; one due tomorrow is not listed. Enter
 // opens Braden for that patient with an empty form.
 TEST_F(HistoryWindow, CtrlDListsTheMostUrgentFirst) {
-    DeleteFileW(record_path(216).c_str());
+    DeleteFileW(record_file_of(216).c_str());
     LocalTime now = now_here();
     const wchar_t* low = L"sensory=2 moisture=2 activity=2 mobility=2 nutrition=2 friction=1";
     save(216, low, local_time_add_hours(now, -22), L"SOON", L"8");  // due in 2 hours
@@ -140,7 +125,7 @@ TEST_F(HistoryWindow, CtrlDListsTheMostUrgentFirst) {
     EXPECT_TRUE(wait_until(
         [&] { return window_text(program.window) == L"Braden 压力性损伤评分 - 3床 张三"; }));
     EXPECT_EQ(window_text(item(ID_RESULT)), L"");
-    DeleteFileW(record_path(216).c_str());
+    DeleteFileW(record_file_of(216).c_str());
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 // refused with its box focused.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,20 +17,6 @@
 namespace {
 
 constexpr int kAdmissionBox = 101;  // the dialog's fields: 住院号, 床号, 姓名, 评估人 in turn
-
-std::wstring record_file(const wchar_t* name) {
-    wchar_t base[MAX_PATH];
-    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base);
-    return std::wstring(base) + L"\\TalvoMedSuite\\records\\" + name;
-}
-
-std::string narrow(const std::wstring& text) {
-    std::string bytes(text.size() * 3 + 1, '\0');
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0],
-                                   static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(size > 0 ? static_cast<size_t>(size - 1) : 0);
-    return bytes;
-}
 
 // The dialog titled 录入患者, once it shows.
 HWND wait_for_patient_dialog() {
@@ -96,7 +80,7 @@ TEST_F(PatientWindow, CtrlISetsThePatientKeptAcrossToolsUntilCleared) {
 // The hospital system starts the program on a tool with the patient and two inputs: they show,
 // nothing is calculated; F5 and Ctrl+S save the row with the patient and write the result file.
 TEST_F(PatientWindow, LaunchWithPatientInputsAndResultFile) {
-    std::wstring file = record_file(L"T216.csv");
+    std::wstring file = record_file_of(216);
     DeleteFileW(file.c_str());
     std::string result_file = test_file_path("launch_result.txt");
     start(
@@ -114,7 +98,7 @@ TEST_F(PatientWindow, LaunchWithPatientInputsAndResultFile) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(window_text(box), L"已保存");
     dismiss(box);
-    std::string row = read_file_bytes(narrow(file).c_str());
+    std::string row = read_file_bytes(utf8_text(file).c_str());
     EXPECT_NE(row.find(",2026001234,加3,张 三,李敏,"), std::string::npos) << row;
     std::string report = read_file_bytes(result_file.c_str());
     EXPECT_EQ(report.rfind("TOOL|216|Braden 压力性损伤评分|护理评估\r\n", 0), 0u) << report;

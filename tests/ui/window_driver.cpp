@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "records/record_save.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -280,4 +281,19 @@ void list_view_select(HWND list, int row) {
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(remote.block));
     release(remote);
+}
+
+std::string utf8_text(const std::wstring& text) {
+    std::string bytes(text.size() * 3 + 1, '\0');
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0],
+                                   static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(size > 0 ? static_cast<size_t>(size - 1) : 0);
+    return bytes;
+}
+
+std::wstring record_file_of(std::int32_t tool_id) {
+    wchar_t folder[kRecordPathCapacity];
+    wchar_t path[kRecordPathCapacity] = L"";
+    record_file_path(tool_id, folder, path, kRecordPathCapacity);
+    return path;
 }

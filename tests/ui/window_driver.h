@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,6 +49,12 @@ std::wstring message_box_text(HWND box);
 void dismiss(HWND box);
 
 std::wstring clipboard_text();
+
+// The text as UTF-8, for file paths and failure messages.
+std::string utf8_text(const std::wstring& text);
+
+// The tool's record file in the records folder the program uses.
+std::wstring record_file_of(std::int32_t tool_id);
 
 // A list view's cell in another process: the item and its text go through memory of that
 // process, as the list view reads and writes only its own.
