@@ -9,9 +9,10 @@
 
 namespace {
 
-// Another window of this program holds the file only for one write; a spreadsheet holds it for
-// as long as it is open. Waiting this long tells the two apart.
-constexpr int kOpenAttempts = 10;
+// A program that opens the file unshared for a moment (a backup, a virus scanner) lets go
+// within a second; a spreadsheet holds it for as long as it is open. Waiting this long tells
+// the two apart.
+constexpr int kOpenAttempts = 50;
 constexpr DWORD kOpenPause = 20;
 constexpr const wchar_t* kAppendMutex = L"Local\\TalvoMedSuite.RecordAppend";
 constexpr DWORD kTurnWait = 10000;
@@ -23,23 +24,22 @@ constexpr DWORD kTurnByteHigh = 0x40000000;
 constexpr int kLockAttempts = 250;
 constexpr DWORD kLockPause = 20;
 
-// Writes the bytes in one call, gives the turn back and closes the file.
+// Writes the bytes in one call, gives the turn back, then makes the row durable and closes the
+// file. The turn is held only for the write: flushing can take seconds on a busy disk or server,
+// and the other computers' rows go after ours whether or not ours is on disk yet.
 bool write_all(HANDLE file, const char* bytes, std::int32_t size, OVERLAPPED& turn) {
     DWORD written = 0;
     bool ok = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) != FALSE &&
               written == static_cast<DWORD>(size);
-    ok = FlushFileBuffers(file) != FALSE && ok;
     UnlockFileEx(file, 0, 1, 0, &turn);
+    ok = FlushFileBuffers(file) != FALSE && ok;
     return CloseHandle(file) != FALSE && ok;
 }
 
-// A new file is created unshared, so no other window appends to it before its header is in.
-HANDLE create_new(const wchar_t* path) {
-    return CreateFileW(path, kAccess, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-HANDLE open_existing(const wchar_t* path) {
-    return CreateFileW(path, kAccess, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+// Opened shared, a new file too: whoever takes the turn first finds it empty and writes its
+// header. A new file held unshared until its header is in would turn another computer away.
+HANDLE open_shared(const wchar_t* path) {
+    return CreateFileW(path, kAccess, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
@@ -112,12 +112,9 @@ AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const w
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         if (attempt > 0) Sleep(kOpenPause);
         std::int32_t size = 0;
-        HANDLE file = create_new(path);
-        if (file == INVALID_HANDLE_VALUE && (error = GetLastError()) == ERROR_FILE_EXISTS) {
-            file = open_existing(path);
-            error = GetLastError();
-        }
+        HANDLE file = open_shared(path);
         if (file == INVALID_HANDLE_VALUE) {
+            error = GetLastError();
             if (error == ERROR_SHARING_VIOLATION) continue;
             return failure(path, error);
         }

@@ -17,18 +17,28 @@ wine_configure() {
   wine reg add "$x11" /v Managed /t REG_SZ /d N /f
 }
 
-wine_start() {
+# The prefix booted if it is new, then one server kept alive for the run. Any server still
+# running (wineboot's, or one just told to stop) is waited out first: a persistent server started
+# beside it exits at once, and then every program starts and stops a server of its own, a race
+# that now and then loses a program's run. Wine's background processes inherit open descriptors
+# and would hold a test's output pipe open, so the server starts with every descriptor on
+# /dev/null; in the foreground it returns once it accepts programs.
+wine_server_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null || true
   fi
-  # Wine's background processes inherit open descriptors and would hold a test's output pipe
-  # open: start the server and the services once here, with every descriptor on /dev/null.
-  wineserver -p >/dev/null 2>&1 </dev/null &
+  timeout 120 wineserver -w >/dev/null 2>&1 </dev/null || true
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+}
+
+wine_start() {
+  wine_server_start
   wine_configure >/dev/null 2>&1 </dev/null || true
 }
 
 wine_stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
+  timeout 60 wineserver -w >/dev/null 2>&1 </dev/null || true
 }
 
 # The prefix's screen DPI (96 is Windows' 100 %), read by each Wine session when it starts.

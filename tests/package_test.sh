@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 version="$(cat build/windows/version.txt)"
 package="build/package/sorvane-$version-x64.msi"
 work="$(mktemp -d)"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine_env.sh
+export WINEPREFIX="$work/prefix"
 cleanup() { wineserver -k >/dev/null 2>&1 </dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
@@ -39,8 +40,7 @@ installed_version() {
     tr -d '\r' | grep -A2 -E 'DisplayName +REG_SZ +Sorvane$' | grep DisplayVersion | awk '{print $3}'
 }
 
-wineboot -i >/dev/null 2>&1 </dev/null || true
-wineserver -p >/dev/null 2>&1 </dev/null &
+wine_server_start
 program_dir="$WINEPREFIX/drive_c/Program Files/TalvoMed/Sorvane"
 local_appdata="$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')"
 records="$(winepath -u "$local_appdata" 2>/dev/null)/TalvoMedSuite/records"

@@ -11,7 +11,7 @@ program="$PWD/build/windows/bin/sorvane.exe"
 work="$(mktemp -d)"
 shared="$work/ward"
 mkdir -p "$shared"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine_env.sh
 stop_all() {
   for station in a b; do
     WINEPREFIX="$work/$station" wineserver -k >/dev/null 2>&1 </dev/null || true
@@ -23,8 +23,7 @@ trap stop_all EXIT
 # A prefix whose policy names the shared folder (reached through Wine's Z: drive).
 prepare() {
   export WINEPREFIX="$work/$1"
-  wineboot -i >/dev/null 2>&1 </dev/null || true
-  wineserver -p >/dev/null 2>&1 </dev/null &
+  wine_server_start
   wine reg add 'HKLM\SOFTWARE\Policies\TalvoMed\Sorvane' /v RecordsFolder /t REG_SZ \
     /d "$(winepath -w "$shared")" /f >/dev/null 2>&1 </dev/null
 }
@@ -32,11 +31,18 @@ prepare() {
 # 200 saves, one program run each, as a nurse saves one assessment after another.
 save_200() {
   export WINEPREFIX="$work/$1"
-  local failures=0
+  local failures=0 code
   for i in $(seq 200); do
+    code=0
     wine "$program" --selftest "$(winepath -w "$work/$1.txt")" --tool 216 sensory=$((i % 4 + 1)) \
       --patient "$2" --bed "$1$((i % 9))" --name 工作站$1 --assessor 护士$1 --save \
-      >/dev/null 2>&1 </dev/null || failures=$((failures + 1))
+      >"$work/$1.out" 2>&1 </dev/null || code=$?
+    if [ "$code" != 0 ]; then
+      failures=$((failures + 1))
+      # What a failed save printed, for whoever reads the log.
+      { echo "workstation $1, save $i: exit $code"; tail -n 3 "$work/$1.out";
+        tr -d '\r' <"$work/$1.txt" | grep -E '^(SAVED|USAGE)' || true; } >&2
+    fi
   done
   echo "$failures" >"$work/$1.failures"
 }
