@@ -77,4 +77,27 @@ TEST(RecordAppend, HeldFileIsInUse) {
     RemoveDirectoryW(folder.c_str());
 }
 
+// A program that holds the file unshared for a moment (a virus scanner, a backup) is waited
+// for; the row goes in once it lets go.
+DWORD WINAPI let_go_soon(void* held) {
+    Sleep(400);
+    CloseHandle(static_cast<HANDLE>(held));
+    return 0;
+}
+
+TEST(RecordAppend, FileHeldForAMomentIsWaitedFor) {
+    std::wstring file = widen(test_file_path("T903.csv"));
+    DeleteFileW(file.c_str());
+    ASSERT_EQ(platform().append_record(file.c_str(), L"h\r\n", L"1\r\n"), AppendResult::Written);
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE thread = CreateThread(nullptr, 0, let_go_soon, held, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(platform().append_record(file.c_str(), L"h\r\n", L"2\r\n"), AppendResult::Written);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_EQ(read_file_bytes(std::string(file.begin(), file.end()).c_str()),
+              "\xEF\xBB\xBFh\r\n1\r\n2\r\n");
+}
+
 }  // namespace
