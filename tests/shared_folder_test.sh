@@ -31,17 +31,19 @@ prepare() {
 # 200 saves, one program run each, as a nurse saves one assessment after another.
 save_200() {
   export WINEPREFIX="$work/$1"
-  local failures=0 code
+  local failures=0 code report
+  report="$(winepath -w "$work/$1.txt")"
   for i in $(seq 200); do
     code=0
-    wine "$program" --selftest "$(winepath -w "$work/$1.txt")" --tool 216 sensory=$((i % 4 + 1)) \
+    rm -f "$work/$1.txt"
+    wine "$program" --selftest "$report" --tool 216 sensory=$((i % 4 + 1)) \
       --patient "$2" --bed "$1$((i % 9))" --name 工作站$1 --assessor 护士$1 --save \
       >"$work/$1.out" 2>&1 </dev/null || code=$?
     if [ "$code" != 0 ]; then
       failures=$((failures + 1))
       # What a failed save printed, for whoever reads the log.
       { echo "workstation $1, save $i: exit $code"; tail -n 3 "$work/$1.out";
-        tr -d '\r' <"$work/$1.txt" | grep -E '^(SAVED|USAGE)' || true; } >&2
+        tr -d '\r' <"$work/$1.txt" | grep -E '^(PATIENT|SAVED|USAGE)' || echo "no report"; } >&2
     fi
   done
   echo "$failures" >"$work/$1.failures"
