@@ -28,17 +28,29 @@ prepare() {
     /d "$(winepath -w "$shared")" /f >/dev/null 2>&1 </dev/null
 }
 
-# 200 saves, one program run each, as a nurse saves one assessment after another.
+# One save through the program; its exit code is left in "code".
+save_once() {  # save_once station patient number report
+  code=0
+  rm -f "$work/$1.txt"
+  wine "$program" --selftest "$4" --tool 216 sensory=$(($3 % 4 + 1)) \
+    --patient "$2" --bed "$1$(($3 % 9))" --name 工作站$1 --assessor 护士$1 --save \
+    >"$work/$1.out" 2>&1 </dev/null || code=$?
+}
+
+# 200 saves, one program run each, as a nurse saves one assessment after another. Wine now and
+# then fails to start a program at all while another prefix starts programs too (seen here about
+# once in 5,000 starts): exit 1 and no report, so not one line of the program ran; the program
+# itself never exits 1. Such a start is tried once more and said; anything else is a failed save.
 save_200() {
   export WINEPREFIX="$work/$1"
-  local failures=0 code report
+  local failures=0 report
   report="$(winepath -w "$work/$1.txt")"
   for i in $(seq 200); do
-    code=0
-    rm -f "$work/$1.txt"
-    wine "$program" --selftest "$report" --tool 216 sensory=$((i % 4 + 1)) \
-      --patient "$2" --bed "$1$((i % 9))" --name 工作站$1 --assessor 护士$1 --save \
-      >"$work/$1.out" 2>&1 </dev/null || code=$?
+    save_once "$1" "$2" "$i" "$report"
+    if [ "$code" = 1 ] && [ ! -e "$work/$1.txt" ]; then
+      echo "workstation $1, save $i: Wine did not start the program (exit 1, no report); run again" >&2
+      save_once "$1" "$2" "$i" "$report"
+    fi
     if [ "$code" != 0 ]; then
       failures=$((failures + 1))
       # What a failed save printed, for whoever reads the log.
