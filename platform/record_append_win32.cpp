@@ -108,13 +108,12 @@ bool take_turn_lock(HANDLE file, OVERLAPPED& place) {
 AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const wchar_t* row) {
     // One thread saves at a time; the area is too large for the stack.
     static char bytes[kAppendWriteBytes];
-    DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         if (attempt > 0) Sleep(kOpenPause);
         std::int32_t size = 0;
         HANDLE file = open_shared(path);
         if (file == INVALID_HANDLE_VALUE) {
-            error = GetLastError();
+            DWORD error = GetLastError();
             if (error == ERROR_SHARING_VIOLATION) continue;
             return failure(path, error);
         }
@@ -129,7 +128,8 @@ AppendResult append_unlocked(const wchar_t* path, const wchar_t* header, const w
         bool written = write_all(file, bytes, composed ? size : 0, turn);
         return composed && written ? AppendResult::Written : AppendResult::Failed;
     }
-    return failure(path, error);
+    // Another program held the file unshared the whole time.
+    return AppendResult::InUse;
 }
 
 }  // namespace

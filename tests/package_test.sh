@@ -11,7 +11,7 @@ package="build/package/sorvane-$version-x64.msi"
 work="$(mktemp -d)"
 source scripts/wine_env.sh
 export WINEPREFIX="$work/prefix"
-cleanup() { wineserver -k >/dev/null 2>&1 </dev/null || true; rm -rf "$work"; }
+cleanup() { wine_stop; rm -rf "$work"; }
 trap cleanup EXIT
 
 passes=0

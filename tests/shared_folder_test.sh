@@ -14,7 +14,7 @@ mkdir -p "$shared"
 source scripts/wine_env.sh
 stop_all() {
   for station in a b; do
-    WINEPREFIX="$work/$station" wineserver -k >/dev/null 2>&1 </dev/null || true
+    WINEPREFIX="$work/$station" wine_stop
   done
   rm -rf "$work"
 }
